@@ -28,6 +28,9 @@ public:
     void Button1Click();
 
 private:
+    void calculateProgressive();
+    void walkProgressiveBrackets();
+
     CalculationState& s_;
     NamedControls& c_;
 };
