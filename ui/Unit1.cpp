@@ -1,11 +1,256 @@
 #include "ui/Unit1.h"
 
+#include "ui_Unit1.h"
+
+#include "config/Configuration.h"
+#include "text/Amounts.h"
+#include "text/NumberReading.h"
+#include "text/NumberWriting.h"
+#include "ui/ControlLooks.h"
+#include "ui/LocaleNumberSettings.h"
+#include "ui/MessageBoxes.h"
+#include "ui/TeachingMaterials.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFile>
+#include <QPixmap>
+
+#include <stdexcept>
+
 namespace vareldo {
 
-T_PRINCIPALE::T_PRINCIPALE(QWidget* parent) : QWidget(parent)
+namespace {
+
+const char* const IncomeChoices[] = {"10000", "15000", "20000", "25000", "30000", "40000",
+                                     "50000", "75000", "100000", "200000", "1000000", "10000000"};
+
+struct DefaultAmount {
+    const char* box;
+    const char* text;
+};
+
+const DefaultAmount DefaultAmounts[] = {
+    {"EditLavoroDipendente", "1000"}, {"EditCarichiFamiliari", "500"}, {"EditSpeseMediche", "300"},
+    {"EditVarie", "200"},             {"EditLavoroAutonomo", "0"},     {"EditCreditoImposta", "1000"},
+    {"EditContributiPre", "1000"},
+};
+
+} // namespace
+
+WindowContext DesktopContext()
 {
-    setWindowTitle(QStringLiteral("VARELDO : SIMULATORE DIDATTICO DEL SISTEMA FISCALE ITALIANO"));
-    resize(884, 666);
+    return {QCoreApplication::applicationDirPath() + u'/',
+            [](const QString& text) { vareldo::ShowMessagePos(text, -1, -1); },
+            ShowErrorBox,
+            [](const QUrl& folder) { QDesktopServices::openUrl(folder); }};
+}
+
+T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::T_PRINCIPALE>()), context_(std::move(context))
+{
+    ui_->setupUi(this);
+    ApplyControlLooks(*this);
+    PrepareTaxChart(*ui_->ChartTasse);
+    loadIntroduction();
+    bindEvents();
+    dispatch(&T_PRINCIPALE::FormCreate, this);
+}
+
+T_PRINCIPALE::~T_PRINCIPALE() = default;
+
+void T_PRINCIPALE::dispatch(Handler handler, QObject* sender)
+{
+    try {
+        (this->*handler)(sender);
+    } catch (const std::exception& failure) {
+        HandleException(failure, context_.showErrorBox);
+    }
+}
+
+void T_PRINCIPALE::bindEvents()
+{
+    const auto onClick = [this](QAbstractButton* button, Handler handler) {
+        connect(button, &QAbstractButton::clicked, this, [=, this] { dispatch(handler, button); });
+    };
+    onClick(ui_->ButtonCalcolaTasse, &T_PRINCIPALE::ButtonCalcolaTasseClick);
+    onClick(ui_->Button6, &T_PRINCIPALE::Button6Click);
+    onClick(ui_->Button1, &T_PRINCIPALE::Button1Click);
+    onClick(ui_->Button2, &T_PRINCIPALE::Button2Click);
+    onClick(ui_->Button3, &T_PRINCIPALE::Button3Click);
+
+    // A check box's click is every change of its tick, also one made by code.
+    const auto onToggle = [this](QCheckBox* box, Handler handler) {
+        connect(box, &QCheckBox::toggled, this, [=, this] { dispatch(handler, box); });
+    };
+    onToggle(ui_->ChecklavoroDipendente, &T_PRINCIPALE::ChecklavoroDipendenteClick);
+    onToggle(ui_->ChecklavoroAutonomo, &T_PRINCIPALE::ChecklavoroAutonomoClick);
+
+    connect(ui_->ComboBoxReddito, &QComboBox::editTextChanged, this,
+            [this] { dispatch(&T_PRINCIPALE::ComboBoxRedditoChange, ui_->ComboBoxReddito); });
+    // The selection, not the current row: keyboard focus alone makes a row current.
+    connect(ui_->ListBox1, &QListWidget::itemSelectionChanged, this,
+            [this] { dispatch(&T_PRINCIPALE::ListBox1Click, ui_->ListBox1); });
+}
+
+void T_PRINCIPALE::loadIntroduction()
+{
+    QFile text(QStringLiteral(":/intro/introduzione.txt"));
+    if (text.open(QIODevice::ReadOnly)) {
+        QString lines = QString::fromUtf8(text.readAll());
+        if (lines.endsWith(u'\n'))
+            lines.chop(1); // the last line's break opens no line of its own
+        ui_->RichEdit1->setPlainText(lines);
+    }
+    const QString picture = QStringLiteral(":/intro/infografica.jpg");
+    if (QFile::exists(picture))
+        ui_->Image1->setPixmap(QPixmap(picture));
+}
+
+void T_PRINCIPALE::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        TakeNumberSettingsFromLocale();
+    QWidget::changeEvent(event);
+}
+
+QWidget& T_PRINCIPALE::control(const QString& name) const
+{
+    auto* found = findChild<QWidget*>(name);
+    if (!found)
+        throw std::invalid_argument("No control named " + name.toStdString());
+    return *found;
+}
+
+QString T_PRINCIPALE::Text(const QString& name) const
+{
+    QWidget& found = control(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(&found))
+        return edit->text();
+    if (auto* combo = qobject_cast<QComboBox*>(&found))
+        return combo->currentText();
+    if (auto* label = qobject_cast<QLabel*>(&found))
+        return label->text();
+    if (auto* area = qobject_cast<QPlainTextEdit*>(&found))
+        return area->toPlainText();
+    if (auto* button = qobject_cast<QAbstractButton*>(&found))
+        return button->text();
+    throw std::invalid_argument("Control without text: " + name.toStdString());
+}
+
+bool T_PRINCIPALE::Checked(const QString& name) const
+{
+    auto* box = qobject_cast<QCheckBox*>(&control(name));
+    if (!box)
+        throw std::invalid_argument("Not a check box: " + name.toStdString());
+    return box->isChecked();
+}
+
+void T_PRINCIPALE::SetText(const QString& labelName, const QString& text)
+{
+    auto* label = qobject_cast<QLabel*>(&control(labelName));
+    if (!label)
+        throw std::invalid_argument("Not a label: " + labelName.toStdString());
+    label->setText(text);
+    // A single-line label fits its text and keeps its top-left corner.
+    if (!label->wordWrap())
+        label->adjustSize();
+}
+
+void T_PRINCIPALE::ClearMemo()
+{
+    ui_->Memo1->clear();
+}
+
+void T_PRINCIPALE::AppendMemoLine(const QString& line)
+{
+    ui_->Memo1->appendPlainText(line);
+}
+
+void T_PRINCIPALE::SetResultColour(Rgb colour)
+{
+    QPalette palette = ui_->LabelRisultatoTasse->palette();
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(colour));
+    ui_->LabelRisultatoTasse->setPalette(palette);
+}
+
+void T_PRINCIPALE::AggiornaGrafico(const CalculationState& state)
+{
+    chartSeries_ = BracketTaxSeries(state);
+    ShowSeries(*ui_->ChartTasse, *chartSeries_);
+}
+
+void T_PRINCIPALE::ShowMessagePos(const QString& text, int, int)
+{
+    context_.showMessage(text);
+}
+
+void T_PRINCIPALE::FormCreate(QObject*)
+{
+    FillTeachingList(context_.exeFolder, *ui_->ListBox1, context_.showMessage);
+
+    QComboBox& income = *ui_->ComboBoxReddito;
+    const QString layoutText = income.currentText();
+    for (const char* choice : IncomeChoices)
+        income.addItem(QString::fromLatin1(choice));
+    // Adding the first choice selects it; the box shows the layout's text with no choice made.
+    income.setCurrentIndex(-1);
+    income.setEditText(layoutText);
+
+    CaricaConfigurazione(context_.exeFolder, state_, context_.showMessage);
+
+    for (const DefaultAmount& amount : DefaultAmounts)
+        findChild<QLineEdit*>(QString::fromLatin1(amount.box))->setText(QString::fromLatin1(amount.text));
+}
+
+void T_PRINCIPALE::ButtonCalcolaTasseClick(QObject*)
+{
+    calculations_.ButtonCalcolaTasseClick();
+}
+
+void T_PRINCIPALE::Button6Click(QObject*)
+{
+    calculations_.Button6Click();
+}
+
+void T_PRINCIPALE::Button1Click(QObject*)
+{
+    calculations_.Button1Click();
+}
+
+void T_PRINCIPALE::Button2Click(QObject*)
+{
+    printer_.Print(DisplayLines(*ui_->Memo1));
+}
+
+void T_PRINCIPALE::Button3Click(QObject*)
+{
+    const double amount = StrToFloat(ui_->EditAmount->text());
+    const double percentage = StrToFloat(ui_->EditPercentage->text());
+    ui_->EditResult->setText(FloatToStr(checkedDiv(checkedMul(amount, percentage), 100)));
+}
+
+void T_PRINCIPALE::ChecklavoroDipendenteClick(QObject*)
+{
+    if (ui_->ChecklavoroDipendente->isChecked())
+        ui_->ChecklavoroAutonomo->setChecked(false);
+}
+
+void T_PRINCIPALE::ChecklavoroAutonomoClick(QObject*)
+{
+    if (ui_->ChecklavoroAutonomo->isChecked())
+        ui_->ChecklavoroDipendente->setChecked(false);
+}
+
+void T_PRINCIPALE::ComboBoxRedditoChange(QObject*)
+{
+    // The income is read only when a calculation runs.
+}
+
+void T_PRINCIPALE::ListBox1Click(QObject*)
+{
+    OpenFolder(TeachingFolderPath(context_.exeFolder), context_.showMessage, context_.openUrl);
 }
 
 } // namespace vareldo

@@ -1,0 +1,64 @@
+#include "ui/TaxChart.h"
+
+#include "core/CalculationState.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+namespace vareldo {
+
+ChartSeries BracketTaxSeries(const CalculationState& state)
+{
+    return {QStringLiteral("Imposte per Scaglione"),
+            {{state.Tasse[1], QStringLiteral("Scaglione 1"), ColourRed},
+             {state.Tasse[2], QStringLiteral("Scaglione 2"), ColourBlue},
+             {state.Tasse[3], QStringLiteral("Scaglione 3+"), ColourGreen}}};
+}
+
+void PrepareTaxChart(QChartView& view)
+{
+    view.chart()->setTitle(QStringLiteral("ISTOGRAMMA : IMPOSTE PER SCAGLIONI"));
+    view.setRenderHint(QPainter::Antialiasing);
+}
+
+void ShowSeries(QChartView& view, const ChartSeries& series)
+{
+    QChart& chart = *view.chart();
+    chart.removeAllSeries();
+    for (QAbstractAxis* axis : chart.axes())
+        chart.removeAxis(axis);
+
+    // A bar set has one colour, so each point gets a set of its own that is zero
+    // in the other categories; stacking keeps every bar centred on its category.
+    auto* bars = new QStackedBarSeries(&chart);
+    bars->setName(series.title);
+    QStringList labels;
+    const auto count = static_cast<qsizetype>(series.points.size());
+    for (qsizetype place = 0; place < count; ++place) {
+        const ChartPoint& point = series.points[static_cast<std::size_t>(place)];
+        auto* set = new QBarSet(point.label);
+        set->setColor(QColor::fromRgb(point.colour));
+        set->setBorderColor(QColor::fromRgb(point.colour));
+        for (qsizetype other = 0; other < count; ++other)
+            set->append(other == place ? point.value : 0.0);
+        bars->append(set);
+        labels << point.label;
+    }
+    chart.addSeries(bars);
+
+    auto* categories = new QBarCategoryAxis(&chart);
+    categories->append(labels);
+    chart.addAxis(categories, Qt::AlignBottom);
+    bars->attachAxis(categories);
+
+    auto* values = new QValueAxis(&chart);
+    chart.addAxis(values, Qt::AlignLeft);
+    bars->attachAxis(values);
+    values->applyNiceNumbers();
+}
+
+} // namespace vareldo
