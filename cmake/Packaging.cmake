@@ -32,6 +32,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vareldo developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
+set(CPACK_STRIP_FILES ON)
 # The Qt and C++ libraries come from the linked executable; the platform plugin and the fonts
 # are loaded at run time, so they are named by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -76,7 +76,7 @@ void drawHeadline(QPainter& painter)
     painter.setPen(softInk);
     painter.setFont(sansFont(19, QFont::Normal));
     painter.drawText(QRect(0, 92, pictureWidth, 30), Qt::AlignCenter,
-                     QStringLiteral("Nel 2024 cambiano solo gli scaglioni di reddito: da quattro a tre"));
+                     QStringLiteral("Nel 2024 solo gli scaglioni di reddito scendono da quattro a tre"));
 }
 
 constexpr int rangeLeft = 48;
@@ -87,7 +87,7 @@ constexpr int trackWidth = 300;
 constexpr int trackHeight = 30;
 constexpr int firstRowTop = 192;
 constexpr int rowPitch = 58;
-// The longest bar stands for 50 %, so the three rates keep their proportions with room to spare.
+// A full track stands for 50 %, so the three bars keep the proportions of their rates.
 constexpr int fullTrackPercent = 50;
 
 void drawColumnHeads(QPainter& painter)
