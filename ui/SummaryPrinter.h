@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QPlainTextEdit;
+
+namespace vareldo {
+
+// The lines of memo as the area shows them, long lines broken where it wraps them;
+// the empty line after a final line break is not counted.
+QStringList DisplayLines(const QPlainTextEdit& memo);
+
+// Prints text lines on the system's default printer, one job per call.
+class SummaryPrinter {
+public:
+    // Throws EPrinter when no printer can take the job, EIntOverflow from the line position.
+    // Runs the event loop while the job is handed over; a call in the meantime fails
+    // with "Printing in progress".
+    void Print(const QStringList& lines);
+
+private:
+    QString printerName_; // the default printer found by the first print that found one
+    bool printing_ = false;
+};
+
+} // namespace vareldo
