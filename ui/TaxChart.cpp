@@ -9,6 +9,8 @@
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
+#include <algorithm>
+
 namespace vareldo {
 
 ChartSeries BracketTaxSeries(const CalculationState& state)
@@ -55,9 +57,19 @@ void ShowSeries(QChartView& view, const ChartSeries& series)
     chart.addAxis(categories, Qt::AlignBottom);
     bars->attachAxis(categories);
 
+    // From zero to the farthest bar; a range stays open when every bar is zero.
+    double lowest = 0;
+    double highest = 0;
+    for (const ChartPoint& point : series.points) {
+        lowest = std::min(lowest, point.value);
+        highest = std::max(highest, point.value);
+    }
+    if (lowest == highest)
+        highest = 1;
     auto* values = new QValueAxis(&chart);
     chart.addAxis(values, Qt::AlignLeft);
     bars->attachAxis(values);
+    values->setRange(lowest, highest);
     values->applyNiceNumbers();
 }
 

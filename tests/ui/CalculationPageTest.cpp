@@ -1,0 +1,336 @@
+#include "tests/ui/WindowHarness.h"
+
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedBarSeries>
+#include <QTest>
+#include <QTextBlock>
+#include <QValueAxis>
+
+#include <vector>
+
+namespace vareldo::testing {
+namespace {
+
+const QString Separator(52, u'-');
+
+class CalculationPage : public WindowTest {
+protected:
+    void typeIncome(const QString& text)
+    {
+        auto& income = find<QComboBox>("ComboBoxReddito");
+        income.lineEdit()->clear();
+        QTest::keyClicks(income.lineEdit(), text);
+        ASSERT_EQ(str(text), str(income.currentText()));
+    }
+
+    void click(const char* button) { find<QPushButton>(button).click(); }
+    QString label(const char* name) const { return find<QLabel>(name).text(); }
+
+    QStringList memoLines() const
+    {
+        QStringList lines;
+        const QTextDocument& document = *find<QPlainTextEdit>("Memo1").document();
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+            lines << block.text();
+        return lines;
+    }
+
+    std::vector<double> chartValues() const
+    {
+        std::vector<double> values;
+        if (window->ChartModel())
+            for (const ChartPoint& point : window->ChartModel()->points)
+                values.push_back(point.value);
+        return values;
+    }
+
+    QChart& chart() const { return *find<QChartView>("ChartTasse").chart(); }
+
+    void runWorkedExample()
+    {
+        typeIncome(QStringLiteral("100000"));
+        find<QCheckBox>("CheckContributiPre").click();
+        find<QCheckBox>("ChecklavoroDipendente").click();
+        click("ButtonCalcolaTasse");
+    }
+};
+
+TEST_F(CalculationPage, WorkedExampleFillsSummaryLabelsResultAndChart)
+{
+    const QPoint resultCorner = find<QLabel>("LabelRisultatoTasse").pos();
+    const int resultWidth = find<QLabel>("LabelRisultatoTasse").width();
+    runWorkedExample();
+
+    const QStringList expected = {
+        QStringLiteral("Calcolo delle Imposte per un Reddito LORDO di €100000,00"),
+        Separator,
+        QStringLiteral("Totale Deduzioni SOTTRATTE AL REDDITO: €1.000,00"),
+        QStringLiteral("Reddito LORDO - DEDUZIONI di €99000,00"),
+        Separator,
+        QStringLiteral("Scaglioni di Reddito e Aliquote Fiscali 2024 :"),
+        QStringLiteral("1. Primo Scaglione: fino a €28.000 con aliquota 23%"),
+        QStringLiteral("2. Secondo Scaglione: da €28.001 a €50.000 con aliquota 35%"),
+        QStringLiteral("3. Terzo Scaglione: oltre €50.000 con aliquota 43%"),
+        Separator,
+        QStringLiteral("1. Scaglione (fino a €28.000,00) - Aliquota 23% = €6.440,00 - Rimangono €71.000,00"),
+        QStringLiteral("2. Scaglione (fino a €50.000,00) - Aliquota 35% = €7.700,00 - Rimangono €49.000,00"),
+        QStringLiteral("3. Scaglione (fino a €10.000.000,00) - Aliquota 43% = €21.070,00 - Rimangono €0,00"),
+        Separator,
+        QStringLiteral("Totale IMPOSTE CALCOLATE: €35.210,00"),
+        QStringLiteral("Totale Detrazioni SOTTRATTE ALLE IMPOSTE CALCOLATE: €1.000,00"),
+        Separator,
+        QStringLiteral("TOTALE IMPOSTE DA PAGARE : €34.210,00"),
+        Separator,
+    };
+    const QStringList lines = memoLines();
+    ASSERT_EQ(expected.size(), lines.size()) << str(lines.join(u'\n'));
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(str(expected[i]), str(lines[i])) << "summary line " << i + 1;
+
+    const struct {
+        const char* label;
+        QString text;
+    } labels[] = {
+        {"LabelRedditoRimanente", QStringLiteral("Reddito Rimanente: €99.000,00")},
+        {"CalcoloScaglione3",
+         QStringLiteral("Scaglione 3 (oltre €50.000,00, aliquota 43%): €21.070,00, Reddito Rimanente: €0,00")},
+        {"LabDa2", QStringLiteral("Da €28.000,00 a €50.000,00")},
+        {"LabelRisultatoTasse", QStringLiteral("Imposte Totali: €34.210,00")},
+        {"LabelDetrazioniTotali", QStringLiteral("Totale Detrazioni: €1.000,00")},
+        {"LabelDeduzioniTotali", QStringLiteral("Totale Deduzioni: €1.000,00")},
+    };
+    for (const auto& row : labels)
+        EXPECT_EQ(str(row.text), str(label(row.label))) << row.label;
+
+    const QLabel& result = find<QLabel>("LabelRisultatoTasse");
+    EXPECT_EQ(QColor(0x008000), result.palette().color(QPalette::WindowText));
+    EXPECT_EQ(resultCorner, result.pos()) << "an auto-sized label keeps its top-left corner";
+    EXPECT_GT(result.width(), resultWidth) << "the result label grows with its text";
+
+    EXPECT_EQ((std::vector<double>{6440, 7700, 21070}), chartValues());
+    EXPECT_TRUE(sent.messages.isEmpty()) << str(sent.messages.join(u'|'));
+    EXPECT_TRUE(sent.errors.isEmpty()) << str(sent.errors.join(u'|'));
+}
+
+TEST_F(CalculationPage, ChartHoldsOneSeriesOfThreeColouredBarsAfterEachRebuild)
+{
+    EXPECT_FALSE(window->ChartModel().has_value());
+    EXPECT_TRUE(chart().series().isEmpty());
+    EXPECT_EQ("ISTOGRAMMA : IMPOSTE PER SCAGLIONI", str(chart().title()));
+
+    typeIncome(QStringLiteral("100000"));
+    click("ButtonCalcolaTasse");
+    typeIncome(QStringLiteral("20000"));
+    click("ButtonCalcolaTasse");
+
+    ASSERT_TRUE(window->ChartModel().has_value());
+    EXPECT_EQ("Imposte per Scaglione", str(window->ChartModel()->title));
+    const struct {
+        double value;
+        const char* label;
+        Rgb colour;
+    } expected[] = {{4600, "Scaglione 1", 0xFF0000}, {0, "Scaglione 2", 0x0000FF}, {0, "Scaglione 3+", 0x008000}};
+    const auto& points = window->ChartModel()->points;
+    ASSERT_EQ(std::size(expected), points.size());
+
+    ASSERT_EQ(1, chart().series().size()) << "the first calculation's series is gone";
+    auto* drawn = qobject_cast<QStackedBarSeries*>(chart().series().front());
+    ASSERT_NE(nullptr, drawn);
+    EXPECT_EQ("Imposte per Scaglione", str(drawn->name()));
+    ASSERT_EQ(3, drawn->count());
+    for (int place = 0; place < 3; ++place) {
+        SCOPED_TRACE(expected[place].label);
+        EXPECT_EQ(expected[place].value, points[place].value);
+        EXPECT_EQ(expected[place].label, str(points[place].label));
+        EXPECT_EQ(expected[place].colour, points[place].colour);
+        QBarSet& set = *drawn->barSets()[place];
+        EXPECT_EQ(expected[place].label, str(set.label()));
+        EXPECT_EQ(QColor(expected[place].colour), set.color());
+        for (int category = 0; category < 3; ++category)
+            EXPECT_EQ(category == place ? expected[place].value : 0.0, set.at(category)) << "category " << category;
+    }
+}
+
+TEST_F(CalculationPage, ValueAxisHoldsEveryBarAndZero)
+{
+    const struct {
+        const char* income;
+        const char* button;
+        double lowest;
+        double highest;
+    } cases[] = {
+        {"10000000", "ButtonCalcolaTasse", 0, 4278500},
+        {"0", "ButtonCalcolaTasse", 0, 0},
+        {"-5000", "Button6", -1150, 0},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(std::string(row.income) + " with " + row.button);
+        typeIncome(QString::fromLatin1(row.income));
+        click(row.button);
+        const auto axes = chart().axes(Qt::Vertical);
+        ASSERT_EQ(1, axes.size());
+        auto* values = qobject_cast<QValueAxis*>(axes.front());
+        ASSERT_NE(nullptr, values);
+        EXPECT_LE(values->min(), row.lowest);
+        EXPECT_GE(values->max(), row.highest);
+        EXPECT_LT(values->min(), values->max());
+    }
+    EXPECT_TRUE(sent.errors.isEmpty()) << str(sent.errors.join(u'|'));
+}
+
+TEST_F(CalculationPage, BadIncomeInProgressiveCalculationShowsOneMessageAndChangesNothing)
+{
+    runWorkedExample();
+    const QStringList summary = memoLines();
+    const QString result = label("LabelRisultatoTasse");
+    const auto chartBefore = chartValues();
+
+    typeIncome(QStringLiteral("abc"));
+    click("ButtonCalcolaTasse");
+
+    EXPECT_EQ((QStringList{QStringLiteral("Errore: 'abc' is not a valid floating point value")}), sent.messages)
+        << str(sent.messages.join(u'|'));
+    EXPECT_TRUE(sent.errors.isEmpty());
+    EXPECT_EQ(summary, memoLines());
+    EXPECT_EQ(str(result), str(label("LabelRisultatoTasse")));
+    EXPECT_EQ(chartBefore, chartValues());
+}
+
+TEST_F(CalculationPage, BadIncomeInStepwiseCalculationReachesErrorDisplayThenAGoodOneWorks)
+{
+    const struct {
+        const char* income;
+        const char* error;
+    } bad[] = {
+        {"abc", "'abc' is not a valid floating point value."},
+        {"", "'' is not a valid floating point value."},
+    };
+    for (const auto& row : bad) {
+        SCOPED_TRACE(row.income);
+        sent.errors.clear();
+        typeIncome(QString::fromLatin1(row.income));
+        click("Button6");
+        EXPECT_EQ((QStringList{QString::fromLatin1(row.error)}), sent.errors) << str(sent.errors.join(u'|'));
+        EXPECT_EQ("LabelRedditoRimanente1", str(label("LabelRedditoRimanente1")));
+        EXPECT_EQ("0", str(label("LabelRisultatoTasse")));
+        EXPECT_FALSE(window->ChartModel().has_value());
+    }
+    EXPECT_TRUE(sent.messages.isEmpty());
+
+    sent.errors.clear();
+    typeIncome(QStringLiteral("10000"));
+    click("Button6");
+    EXPECT_TRUE(sent.errors.isEmpty()) << str(sent.errors.join(u'|'));
+    EXPECT_EQ(str(QStringLiteral("Scaglione 1: €28.000,00 (aliquota 23%), Tasse: €2.300,00, "
+                                 "Redd. tassabile rimanente X prossimo scaglione: €0,00")),
+              str(label("CalcoloScaglione1")));
+    EXPECT_EQ(str(QStringLiteral("Imposte Totali: €2.300,00")), str(label("LabelRisultatoTasse")));
+    EXPECT_EQ((std::vector<double>{2300, 0, 0}), chartValues());
+}
+
+TEST_F(CalculationPage, PercentageCalculator)
+{
+    const struct {
+        const char* amount;
+        const char* percentage;
+        const char* result;
+    } cases[] = {
+        {"200", "15", "30"}, {"0", "15", "0"},  {"200", "0", "0"},     {"50", "-10", "-5"},
+        {"20", "150", "30"}, {"0", "0", "0"},   {"12,5", "10", "1,25"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(std::string(row.percentage) + " % of " + row.amount);
+        find<QLineEdit>("EditResult").setText(QStringLiteral("typed"));
+        find<QLineEdit>("EditAmount").setText(QString::fromLatin1(row.amount));
+        find<QLineEdit>("EditPercentage").setText(QString::fromLatin1(row.percentage));
+        click("Button3");
+        EXPECT_EQ(row.result, str(find<QLineEdit>("EditResult").text()));
+    }
+    EXPECT_TRUE(sent.errors.isEmpty()) << str(sent.errors.join(u'|'));
+}
+
+TEST_F(CalculationPage, PercentageFailuresKeepTheResultBoxAndNameTheAmountFirst)
+{
+    const struct {
+        const char* amount;
+        const char* percentage;
+        const char* error;
+    } cases[] = {
+        {"abc", "xyz", "'abc' is not a valid floating point value."},
+        {"", "15", "'' is not a valid floating point value."},
+        {"200", "x", "'x' is not a valid floating point value."},
+        {"1E300", "1E300", "Floating point overflow."},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(std::string(row.percentage) + " % of " + row.amount);
+        sent.errors.clear();
+        find<QLineEdit>("EditResult").setText(QStringLiteral("typed"));
+        find<QLineEdit>("EditAmount").setText(QString::fromLatin1(row.amount));
+        find<QLineEdit>("EditPercentage").setText(QString::fromLatin1(row.percentage));
+        click("Button3");
+        EXPECT_EQ((QStringList{QString::fromLatin1(row.error)}), sent.errors) << str(sent.errors.join(u'|'));
+        EXPECT_EQ("typed", str(find<QLineEdit>("EditResult").text()));
+    }
+}
+
+TEST_F(CalculationPage, WorkTypeBoxesExcludeEachOtherByMouseAndKeyboard)
+{
+    auto& employed = find<QCheckBox>("ChecklavoroDipendente");
+    auto& selfEmployed = find<QCheckBox>("ChecklavoroAutonomo");
+    auto& family = find<QCheckBox>("CheckCarichiFamiliari");
+    const auto byMouse = [](QCheckBox& box) { box.click(); };
+    const auto byKeyboard = [](QCheckBox& box) {
+        box.setFocus();
+        QTest::keyClick(&box, Qt::Key_Space);
+    };
+
+    struct Step {
+        const char* what;
+        QCheckBox* box;
+        bool employedAfter;
+        bool selfEmployedAfter;
+    };
+    const Step steps[] = {
+        {"tick employed", &employed, true, false},
+        {"tick self-employed", &selfEmployed, false, true},
+        {"tick employed again", &employed, true, false},
+        {"untick employed", &employed, false, false},
+        {"tick self-employed", &selfEmployed, false, true},
+        {"untick self-employed", &selfEmployed, false, false},
+    };
+    for (const auto& way : {std::function<void(QCheckBox&)>(byMouse), std::function<void(QCheckBox&)>(byKeyboard)}) {
+        family.setChecked(true);
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.what);
+            way(*step.box);
+            EXPECT_EQ(step.employedAfter, employed.isChecked());
+            EXPECT_EQ(step.selfEmployedAfter, selfEmployed.isChecked());
+            EXPECT_TRUE(family.isChecked()) << "the other boxes are independent";
+        }
+    }
+    EXPECT_TRUE(sent.errors.isEmpty());
+}
+
+TEST_F(CalculationPage, TypingAndEnterInIncomeBoxAddNoChoiceAndChangeNothing)
+{
+    auto& income = find<QComboBox>("ComboBoxReddito");
+    const int choices = income.count();
+    typeIncome(QStringLiteral("123456"));
+    QTest::keyClick(income.lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(choices, income.count());
+    EXPECT_EQ("123456", str(income.currentText()));
+    EXPECT_EQ("0", str(label("LabelRisultatoTasse")));
+    EXPECT_TRUE(find<QPlainTextEdit>("Memo1").toPlainText().isEmpty());
+    EXPECT_TRUE(sent.messages.isEmpty());
+}
+
+} // namespace
+} // namespace vareldo::testing
