@@ -6,6 +6,8 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
+#include <QLegend>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
@@ -25,6 +27,12 @@ void PrepareTaxChart(QChartView& view)
 {
     view.chart()->setTitle(QStringLiteral("ISTOGRAMMA : IMPOSTE PER SCAGLIONI"));
     view.setRenderHint(QPainter::Antialiasing);
+    // Each bar's label and colour name it below the bar; a legend would repeat them.
+    view.chart()->legend()->hide();
+    // The box is small: the plot takes what the frame and margins would waste.
+    view.chart()->layout()->setContentsMargins(0, 0, 0, 0);
+    view.chart()->setBackgroundRoundness(0);
+    view.chart()->setMargins(QMargins(4, 4, 4, 4));
 }
 
 void ShowSeries(QChartView& view, const ChartSeries& series)
@@ -54,6 +62,11 @@ void ShowSeries(QChartView& view, const ChartSeries& series)
 
     auto* categories = new QBarCategoryAxis(&chart);
     categories->append(labels);
+    // The chart's box is narrow: small labels, never cut to an ellipsis.
+    QFont labelFont(QStringLiteral("Segoe UI"));
+    labelFont.setPixelSize(11);
+    categories->setLabelsFont(labelFont);
+    categories->setTruncateLabels(false);
     chart.addAxis(categories, Qt::AlignBottom);
     bars->attachAxis(categories);
 
@@ -69,6 +82,7 @@ void ShowSeries(QChartView& view, const ChartSeries& series)
     auto* values = new QValueAxis(&chart);
     chart.addAxis(values, Qt::AlignLeft);
     bars->attachAxis(values);
+    values->setLabelFormat(QStringLiteral("%.0f"));
     values->setRange(lowest, highest);
     values->applyNiceNumbers();
 }

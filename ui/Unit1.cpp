@@ -37,6 +37,12 @@ const DefaultAmount DefaultAmounts[] = {
     {"EditContributiPre", "1000"},
 };
 
+// Single-line labels fit their text; boxed and wrapping ones, the banner and the picture keep theirs.
+bool fitsItsText(const QLabel& label)
+{
+    return !label.wordWrap() && !label.hasScaledContents() && label.frameShape() == QFrame::NoFrame;
+}
+
 } // namespace
 
 WindowContext DesktopContext()
@@ -54,6 +60,10 @@ T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)
     ApplyControlLooks(*this);
     PrepareTaxChart(*ui_->ChartTasse);
     loadIntroduction();
+    // The substitute faces are wider or narrower than the designed ones.
+    for (QLabel* label : findChildren<QLabel*>())
+        if (fitsItsText(*label))
+            label->adjustSize();
     bindEvents();
     dispatch(&T_PRINCIPALE::FormCreate, this);
 }
@@ -153,8 +163,8 @@ void T_PRINCIPALE::SetText(const QString& labelName, const QString& text)
     if (!label)
         throw std::invalid_argument("Not a label: " + labelName.toStdString());
     label->setText(text);
-    // A single-line label fits its text and keeps its top-left corner.
-    if (!label->wordWrap())
+    // adjustSize keeps the top-left corner.
+    if (fitsItsText(*label))
         label->adjustSize();
 }
 
