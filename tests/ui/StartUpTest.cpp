@@ -3,6 +3,9 @@
 #include "ui/TeachingMaterials.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLocale>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -94,6 +97,22 @@ TEST(StartUp, ConfiguredTableHoldsUntilTheFirstProgressiveCalculation)
 
     window.findChild<QPushButton*>(QStringLiteral("ButtonCalcolaTasse"))->click();
     EXPECT_EQ(28000, window.State().LimitiScaglioni[1]);
+}
+
+TEST(StartUp, NumberSettingsAreReadAgainWhenTheLocaleChanges)
+{
+    SettingsGuard italian{Italian};
+    ExeFolder folder;
+    folder.writeUsualFiles();
+    Sent sent;
+    T_PRINCIPALE window(RecordingContext(folder.path(), sent));
+    ASSERT_EQ(u',', FormatSettings.DecimalSeparator);
+
+    QEvent change(QEvent::LocaleChange);
+    QCoreApplication::sendEvent(&window, &change);
+    const QLocale system = QLocale::system(); // C.UTF-8 in the test runs
+    EXPECT_EQ(system.decimalPoint().front(), QChar(FormatSettings.DecimalSeparator));
+    EXPECT_EQ(system.groupSeparator().front(), QChar(FormatSettings.ThousandSeparator));
 }
 
 TEST(TeachingList, EverySelectionChangeOpensTheTeachingFolderAndFocusAloneDoesNot)
