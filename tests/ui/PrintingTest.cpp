@@ -1,0 +1,331 @@
+#include "ui/SummaryPrinter.h"
+
+#include "text/Failures.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetrics>
+#include <QMetaObject>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QThread>
+
+#include <vector>
+
+namespace {
+
+using vareldo::DisplayLines;
+using vareldo::EPrinter;
+using vareldo::SummaryPrinter;
+
+std::string show(const QStringList& lines) { return ("\n  " + lines.join("\n  ")).toStdString(); }
+
+const QString Separator = QStringLiteral("----------------------------------------------------");
+
+// The summary of income 100000 with 1000 of contributions deducted and 1000 of credits.
+const QStringList WorkedExample{
+    QStringLiteral("Calcolo delle Imposte per un Reddito LORDO di €100000,00"),
+    Separator,
+    QStringLiteral("Totale Deduzioni SOTTRATTE AL REDDITO: €1.000,00"),
+    QStringLiteral("Reddito LORDO - DEDUZIONI di €99000,00"),
+    Separator,
+    QStringLiteral("Scaglioni di Reddito e Aliquote Fiscali 2024 :"),
+    QStringLiteral("1. Primo Scaglione: fino a €28.000 con aliquota 23%"),
+    QStringLiteral("2. Secondo Scaglione: da €28.001 a €50.000 con aliquota 35%"),
+    QStringLiteral("3. Terzo Scaglione: oltre €50.000 con aliquota 43%"),
+    Separator,
+    QStringLiteral("1. Scaglione (fino a €28.000,00) - Aliquota 23% = €6.440,00 - Rimangono €71.000,00"),
+    QStringLiteral("2. Scaglione (fino a €50.000,00) - Aliquota 35% = €7.700,00 - Rimangono €49.000,00"),
+    QStringLiteral("3. Scaglione (fino a €10.000.000,00) - Aliquota 43% = €21.070,00 - Rimangono €0,00"),
+    Separator,
+    QStringLiteral("Totale IMPOSTE CALCOLATE: €35.210,00"),
+    QStringLiteral("Totale Detrazioni SOTTRATTE ALLE IMPOSTE CALCOLATE: €1.000,00"),
+    Separator,
+    QStringLiteral("TOTALE IMPOSTE DA PAGARE : €34.210,00"),
+    Separator,
+};
+
+bool cupsdInstalled()
+{
+    return !QStandardPaths::findExecutable("cupsd").isEmpty()
+        || !QStandardPaths::findExecutable("cupsd", {"/usr/sbin", "/usr/local/sbin", "/sbin"}).isEmpty();
+}
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString() << " did not finish";
+    EXPECT_EQ(0, process.exitCode()) << program.toStdString() << ": "
+                                     << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Prints into the private spooler that CTest starts; its printer writes every job to one file.
+class PrintingToSpooler : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!cupsdInstalled())
+            GTEST_SKIP() << "cupsd is not installed, so there is no private spooler to print into";
+        const QString socket = qEnvironmentVariable("CUPS_SERVER");
+        ASSERT_FALSE(socket.isEmpty())
+            << "CUPS_SERVER is not set: run the printing tests through ctest, which starts the private spooler";
+        ASSERT_TRUE(QFileInfo::exists(socket)) << "no spooler at " << socket.toStdString();
+        output = QFileInfo(socket).absolutePath() + "/out/job.pdf";
+        QFile::remove(output);
+    }
+
+    // Waits until the spooler has no job left and has written the document out.
+    bool jobArrived() const
+    {
+        const QDeadlineTimer patience(120000); // a guard against a lost job, not a speed check
+        while (!patience.hasExpired()) {
+            QFile file(output);
+            if (run("lpstat", {"-o"}).trimmed().isEmpty() && file.open(QIODevice::ReadOnly)
+                && file.readAll().contains("%%EOF"))
+                return true;
+            QThread::msleep(100);
+        }
+        return false;
+    }
+
+    // The text of each printed page, one entry per line, blanks folded as a reader sees them.
+    std::vector<QStringList> printedPages() const
+    {
+        std::vector<QStringList> pages;
+        QStringList page = run("pdftotext", {"-layout", output, "-"}).split(u'\f');
+        page.removeLast(); // the text after the last page break
+        for (const QString& text : page) {
+            QStringList lines;
+            for (const QString& line : text.split(u'\n')) {
+                if (!line.trimmed().isEmpty())
+                    lines << line.simplified();
+            }
+            pages.push_back(lines);
+        }
+        return pages;
+    }
+
+    static QStringList joined(const std::vector<QStringList>& pages)
+    {
+        QStringList all;
+        for (const QStringList& page : pages)
+            all << page;
+        return all;
+    }
+
+    static QStringList folded(const QStringList& lines)
+    {
+        QStringList result;
+        for (const QString& line : lines)
+            result << line.simplified();
+        return result;
+    }
+
+    QString output;
+};
+
+TEST_F(PrintingToSpooler, WorkedExampleComesOutLineByLineInOrder)
+{
+    SummaryPrinter printer;
+    printer.Print(WorkedExample);
+
+    ASSERT_TRUE(jobArrived()) << "no job in " << output.toStdString();
+    const std::vector<QStringList> pages = printedPages();
+    ASSERT_EQ(1u, pages.size());
+    EXPECT_EQ(folded(WorkedExample), pages.front()) << "expected:" << show(WorkedExample)
+                                                    << "\ngot:" << show(pages.front());
+}
+
+TEST_F(PrintingToSpooler, LongSummaryGoesOnOverSeveralPagesWithNothingLost)
+{
+    QStringList lines;
+    for (int i = 1; i <= 200; ++i)
+        lines << QStringLiteral("Riga %1 del riepilogo").arg(i, 3, 10, QLatin1Char('0'));
+
+    SummaryPrinter printer;
+    printer.Print(lines);
+
+    ASSERT_TRUE(jobArrived()) << "no job in " << output.toStdString();
+    const std::vector<QStringList> pages = printedPages();
+    EXPECT_GE(pages.size(), 2u) << "200 lines do not fit on one page";
+    for (const QStringList& page : pages)
+        EXPECT_FALSE(page.isEmpty()) << "a page without lines";
+    EXPECT_EQ(lines, joined(pages)) << "got:" << show(joined(pages));
+}
+
+TEST_F(PrintingToSpooler, EmptySummarySendsOneEmptyPage)
+{
+    SummaryPrinter printer;
+    printer.Print({});
+
+    ASSERT_TRUE(jobArrived()) << "no job in " << output.toStdString();
+    const std::vector<QStringList> pages = printedPages();
+    ASSERT_EQ(1u, pages.size());
+    EXPECT_TRUE(pages.front().isEmpty()) << show(pages.front());
+}
+
+TEST_F(PrintingToSpooler, SecondPrintWhileTheFirstIsHandedOverFails)
+{
+    SummaryPrinter printer;
+    QString secondFailure;
+    // Delivered by the event loop that runs while the first job is handed over.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [&] {
+            try {
+                printer.Print({QStringLiteral("seconda stampa")});
+            } catch (const EPrinter& e) {
+                secondFailure = e.Message();
+            }
+        },
+        Qt::QueuedConnection);
+
+    printer.Print(WorkedExample);
+
+    EXPECT_EQ(QStringLiteral("Printing in progress"), secondFailure);
+    ASSERT_TRUE(jobArrived()) << "the first job did not complete";
+    const std::vector<QStringList> pages = printedPages();
+    EXPECT_EQ(folded(WorkedExample), joined(pages)) << "got:" << show(joined(pages));
+
+    // Once the first job is closed the same printer takes the next one.
+    QFile::remove(output);
+    printer.Print({QStringLiteral("terza stampa")});
+    ASSERT_TRUE(jobArrived());
+    EXPECT_EQ(QStringList{"terza stampa"}, joined(printedPages()));
+}
+
+// Where the words landed, in points, as the reader of the file finds them.
+struct WordBox {
+    QString text;
+    double left, top, bottom;
+};
+
+TEST_F(PrintingToSpooler, LinesAreTenPointArialAtTheLeftEdgeEachBelowThePrevious)
+{
+    const QStringList lines{"Alfa", "Beta", "Gamma", "", "Delta"};
+    SummaryPrinter printer;
+    printer.Print(lines);
+    ASSERT_TRUE(jobArrived()) << "no job in " << output.toStdString();
+
+    std::vector<WordBox> words;
+    const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (const auto& m : word.globalMatch(run("pdftotext", {"-bbox", output, "-"})))
+        words.push_back({m.captured(4), m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble()});
+    ASSERT_EQ(4u, words.size());
+
+    // The same font on the same printer gives the pitch the lines must keep.
+    const QPrinter reference(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    QFont font("Arial");
+    font.setPointSizeF(10);
+    const QFontMetrics metrics(font, &reference);
+    const double pointsPerDot = 72.0 / reference.resolution();
+    const double pitch = (metrics.height() + 5) * pointsPerDot;
+    const double leftEdge = reference.pageLayout().paintRectPoints().left() + 10 * pointsPerDot;
+    const double gaps[] = {1, 1, 2}; // Delta comes after the empty line
+
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const WordBox& w = words[i];
+        SCOPED_TRACE(w.text.toStdString());
+        EXPECT_NEAR(leftEdge, w.left, 0.5);
+        EXPECT_NEAR(10 * 1.15, w.bottom - w.top, 1.5) << "a 10 point line of Arial";
+        if (i > 0) {
+            EXPECT_NEAR(gaps[i - 1] * pitch, w.top - words[i - 1].top, 0.2);
+        }
+    }
+}
+
+// The printing system behind CUPS_SERVER has no printer at all.
+TEST(PrintingWithoutPrinter, EveryClickReportsThatThereIsNoDefaultPrinter)
+{
+    ASSERT_FALSE(qEnvironmentVariable("CUPS_SERVER").isEmpty())
+        << "CUPS_SERVER is not set: run the printing tests through ctest";
+    SummaryPrinter printer;
+    for (int click = 1; click <= 2; ++click) {
+        SCOPED_TRACE(click);
+        try {
+            printer.Print(WorkedExample);
+            ADD_FAILURE() << "printed without a printer";
+        } catch (const EPrinter& e) {
+            EXPECT_EQ(QStringLiteral("There is no default printer currently selected"), e.Message());
+        }
+    }
+}
+
+class DisplayLinesOfMemo : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        memo.resize(759, 486);
+        QFont font(QStringLiteral("Segoe UI"));
+        font.setPixelSize(16);
+        memo.setFont(font);
+        memo.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo.show();
+    }
+
+    QPlainTextEdit memo;
+};
+
+TEST_F(DisplayLinesOfMemo, LongLineIsSplitWhereTheAreaWrapsIt)
+{
+    QStringList words;
+    for (int i = 1; i <= 60; ++i)
+        words << QStringLiteral("parola%1").arg(i);
+    const QString longLine = words.join(u' ');
+    memo.setPlainText(QStringLiteral("prima\n") + longLine + QStringLiteral("\nultima"));
+
+    const QStringList lines = DisplayLines(memo);
+
+    ASSERT_GE(lines.size(), 5) << show(lines);
+    EXPECT_EQ(QStringLiteral("prima"), lines.first());
+    EXPECT_EQ(QStringLiteral("ultima"), lines.last());
+    const QStringList wrapped = lines.mid(1, lines.size() - 2);
+    EXPECT_GE(wrapped.size(), 3) << show(lines);
+    EXPECT_EQ(longLine, wrapped.join(QString())) << "the pieces make up the line";
+    const QFontMetrics metrics(memo.font());
+    for (int i = 0; i < wrapped.size(); ++i) {
+        SCOPED_TRACE(wrapped[i].toStdString());
+        EXPECT_LE(metrics.horizontalAdvance(wrapped[i].trimmed()), memo.viewport()->width());
+        if (i + 1 < wrapped.size()) {
+            EXPECT_TRUE(wrapped[i].endsWith(u' ')) << "broken between words";
+        }
+    }
+}
+
+TEST_F(DisplayLinesOfMemo, OnlyTheEmptyLineAfterTheLastBreakIsLeftOut)
+{
+    const struct {
+        QString text;
+        QStringList expected;
+    } cases[] = {
+        {"", {}},
+        {"uno", {"uno"}},
+        {"uno\n", {"uno"}},
+        {"uno\n\ndue", {"uno", "", "due"}},
+        {"uno\n\n", {"uno", ""}},
+        {"\n", {""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        memo.setPlainText(c.text);
+        const QStringList got = DisplayLines(memo);
+        EXPECT_EQ(c.expected, got) << "expected:" << show(c.expected) << "\ngot:" << show(got);
+    }
+}
+
+} // namespace
