@@ -39,8 +39,11 @@ void ShowSeries(QChartView& view, const ChartSeries& series)
 {
     QChart& chart = *view.chart();
     chart.removeAllSeries();
-    for (QAbstractAxis* axis : chart.axes())
+    // Taking an axis off the chart hands it back to us.
+    for (QAbstractAxis* axis : chart.axes()) {
         chart.removeAxis(axis);
+        delete axis;
+    }
 
     // A bar set has one colour, so each point gets a set of its own that is zero
     // in the other categories; stacking keeps every bar centred on its category.
