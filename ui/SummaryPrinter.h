@@ -8,7 +8,8 @@ class QPlainTextEdit;
 namespace vareldo {
 
 // The lines of memo as the area shows them, long lines broken where it wraps them;
-// the empty line after a final line break is not counted.
+// the empty line after a final line break is not counted. The area wraps its text once it
+// has been on screen, as it always is when STAMPA, which sits beside it, is clicked.
 QStringList DisplayLines(const QPlainTextEdit& memo);
 
 // Prints text lines on the system's default printer, one job per call.

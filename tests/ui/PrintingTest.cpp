@@ -1,9 +1,12 @@
 #include "ui/SummaryPrinter.h"
 
+#include "tests/ui/WindowHarness.h"
 #include "text/Failures.h"
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -15,10 +18,12 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTabWidget>
 #include <QThread>
 
 #include <vector>
@@ -28,6 +33,7 @@ namespace {
 using vareldo::DisplayLines;
 using vareldo::EPrinter;
 using vareldo::SummaryPrinter;
+using vareldo::testing::WindowTest;
 
 std::string show(const QStringList& lines) { return ("\n  " + lines.join("\n  ")).toStdString(); }
 
@@ -72,67 +78,75 @@ QString run(const QString& program, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Prints into the private spooler that CTest starts; its printer writes every job to one file.
+// The file the private spooler's printer writes each job to; CTest starts the spooler.
+void prepareSpooler(QString& output)
+{
+    const QString socket = qEnvironmentVariable("CUPS_SERVER");
+    ASSERT_FALSE(socket.isEmpty())
+        << "CUPS_SERVER is not set: run the printing tests through ctest, which starts the private spooler";
+    ASSERT_TRUE(QFileInfo::exists(socket)) << "no spooler at " << socket.toStdString();
+    output = QFileInfo(socket).absolutePath() + "/out/job.pdf";
+    QFile::remove(output);
+}
+
+// Waits until the spooler has no job left and has written the document out.
+bool jobArrived(const QString& output)
+{
+    const QDeadlineTimer patience(120000); // a guard against a lost job, not a speed check
+    while (!patience.hasExpired()) {
+        QFile file(output);
+        if (run("lpstat", {"-o"}).trimmed().isEmpty() && file.open(QIODevice::ReadOnly)
+            && file.readAll().contains("%%EOF"))
+            return true;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+// The text of each printed page, one entry per line, blanks folded as a reader sees them.
+std::vector<QStringList> printedPages(const QString& output)
+{
+    std::vector<QStringList> pages;
+    QStringList texts = run("pdftotext", {"-layout", output, "-"}).split(u'\f');
+    texts.removeLast(); // the text after the last page break
+    for (const QString& text : texts) {
+        QStringList lines;
+        for (const QString& line : text.split(u'\n')) {
+            if (!line.trimmed().isEmpty())
+                lines << line.simplified();
+        }
+        pages.push_back(lines);
+    }
+    return pages;
+}
+
+QStringList joined(const std::vector<QStringList>& pages)
+{
+    QStringList all;
+    for (const QStringList& page : pages)
+        all << page;
+    return all;
+}
+
+QStringList folded(const QStringList& lines)
+{
+    QStringList result;
+    for (const QString& line : lines)
+        result << line.simplified();
+    return result;
+}
+
 class PrintingToSpooler : public ::testing::Test {
 protected:
     void SetUp() override
     {
         if (!cupsdInstalled())
             GTEST_SKIP() << "cupsd is not installed, so there is no private spooler to print into";
-        const QString socket = qEnvironmentVariable("CUPS_SERVER");
-        ASSERT_FALSE(socket.isEmpty())
-            << "CUPS_SERVER is not set: run the printing tests through ctest, which starts the private spooler";
-        ASSERT_TRUE(QFileInfo::exists(socket)) << "no spooler at " << socket.toStdString();
-        output = QFileInfo(socket).absolutePath() + "/out/job.pdf";
-        QFile::remove(output);
+        prepareSpooler(output);
     }
 
-    // Waits until the spooler has no job left and has written the document out.
-    bool jobArrived() const
-    {
-        const QDeadlineTimer patience(120000); // a guard against a lost job, not a speed check
-        while (!patience.hasExpired()) {
-            QFile file(output);
-            if (run("lpstat", {"-o"}).trimmed().isEmpty() && file.open(QIODevice::ReadOnly)
-                && file.readAll().contains("%%EOF"))
-                return true;
-            QThread::msleep(100);
-        }
-        return false;
-    }
-
-    // The text of each printed page, one entry per line, blanks folded as a reader sees them.
-    std::vector<QStringList> printedPages() const
-    {
-        std::vector<QStringList> pages;
-        QStringList page = run("pdftotext", {"-layout", output, "-"}).split(u'\f');
-        page.removeLast(); // the text after the last page break
-        for (const QString& text : page) {
-            QStringList lines;
-            for (const QString& line : text.split(u'\n')) {
-                if (!line.trimmed().isEmpty())
-                    lines << line.simplified();
-            }
-            pages.push_back(lines);
-        }
-        return pages;
-    }
-
-    static QStringList joined(const std::vector<QStringList>& pages)
-    {
-        QStringList all;
-        for (const QStringList& page : pages)
-            all << page;
-        return all;
-    }
-
-    static QStringList folded(const QStringList& lines)
-    {
-        QStringList result;
-        for (const QString& line : lines)
-            result << line.simplified();
-        return result;
-    }
+    bool jobArrived() const { return ::jobArrived(output); }
+    std::vector<QStringList> printedPages() const { return ::printedPages(output); }
 
     QString output;
 };
@@ -326,6 +340,73 @@ TEST_F(DisplayLinesOfMemo, OnlyTheEmptyLineAfterTheLastBreakIsLeftOut)
         const QStringList got = DisplayLines(memo);
         EXPECT_EQ(c.expected, got) << "expected:" << show(c.expected) << "\ngot:" << show(got);
     }
+}
+
+// The pupil's way: a calculation on the calculation page, then STAMPA on the summary page.
+class PrintingFromWindow : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        if (!cupsdInstalled())
+            GTEST_SKIP() << "cupsd is not installed, so there is no private spooler to print into";
+        prepareSpooler(output);
+        WindowTest::SetUp();
+    }
+
+    void openSummaryPage() const
+    {
+        find<QTabWidget>("PageControl1").setCurrentWidget(&find<QWidget>("TabSheet3"));
+    }
+
+    QString output;
+};
+
+TEST_F(PrintingFromWindow, WorkedExampleSummaryPrintsFromTheButton)
+{
+    find<QComboBox>("ComboBoxReddito").setEditText(QStringLiteral("100000"));
+    find<QCheckBox>("CheckContributiPre").click();
+    find<QCheckBox>("ChecklavoroDipendente").click();
+    find<QPushButton>("ButtonCalcolaTasse").click();
+    openSummaryPage();
+
+    find<QPushButton>("Button2").click();
+
+    EXPECT_TRUE(sent.errors.isEmpty()) << show(sent.errors);
+    ASSERT_TRUE(jobArrived(output)) << "no job in " << output.toStdString();
+    const QStringList got = joined(printedPages(output));
+    EXPECT_EQ(folded(WorkedExample), got) << "expected:" << show(WorkedExample) << "\ngot:" << show(got);
+}
+
+TEST_F(PrintingFromWindow, TypedLineTooLongForTheAreaPrintsAsItsDisplayLines)
+{
+    QStringList words;
+    for (int i = 1; i <= 40; ++i)
+        words << QStringLiteral("appunto%1").arg(i);
+    auto& memo = find<QPlainTextEdit>("Memo1");
+    memo.setPlainText(QStringLiteral("Note dell'alunno:\n") + words.join(u' '));
+    openSummaryPage();
+    const QStringList shown = DisplayLines(memo);
+    ASSERT_GE(shown.size(), 3) << "the long line wraps in the area:" << show(shown);
+
+    find<QPushButton>("Button2").click();
+
+    EXPECT_TRUE(sent.errors.isEmpty()) << show(sent.errors);
+    ASSERT_TRUE(jobArrived(output)) << "no job in " << output.toStdString();
+    const QStringList got = joined(printedPages(output));
+    EXPECT_EQ(folded(shown), got) << "expected:" << show(shown) << "\ngot:" << show(got);
+}
+
+// Failures reach the window's default error display, with its full stop.
+class PrintingWithoutPrinterFromWindow : public WindowTest {};
+
+TEST_F(PrintingWithoutPrinterFromWindow, EachClickShowsTheNoPrinterError)
+{
+    ASSERT_FALSE(qEnvironmentVariable("CUPS_SERVER").isEmpty())
+        << "CUPS_SERVER is not set: run the printing tests through ctest";
+    find<QPushButton>("Button2").click();
+    find<QPushButton>("Button2").click();
+    const QString error = QStringLiteral("There is no default printer currently selected.");
+    EXPECT_EQ((QStringList{error, error}), sent.errors) << show(sent.errors);
 }
 
 } // namespace
