@@ -62,9 +62,15 @@ double bracketWidth(const CalculationState& s, int i)
     return i == 1 ? s.LimitiScaglioni[1] : checkedSub(s.LimitiScaglioni[i], s.LimitiScaglioni[i - 1]);
 }
 
-double bracketTax(double share, double rate)
+// One bracket of a walk: its share of what remains, its tax in whole euro, the running total.
+void takeBracket(const CalculationState& s, int i, double& RedditoRimanente, double& RedditoScaglione,
+                 double& Tasse, double& TasseTotali)
 {
-    return static_cast<double>(Round(checkedMul(share, rate)));
+    const double width = bracketWidth(s, i);
+    RedditoScaglione = RedditoRimanente < width ? RedditoRimanente : width;
+    Tasse = static_cast<double>(Round(checkedMul(RedditoScaglione, s.Aliquote[i])));
+    TasseTotali = checkedAdd(TasseTotali, Tasse);
+    RedditoRimanente = checkedSub(RedditoRimanente, RedditoScaglione);
 }
 
 double ratePercent(double rate)
@@ -167,11 +173,7 @@ void TaxCalculations::walkProgressiveBrackets()
             break;
         }
 
-        const double width = bracketWidth(s_, i);
-        s_.RedditoScaglione = s_.RedditoRimanente < width ? s_.RedditoRimanente : width;
-        s_.Tasse[i] = bracketTax(s_.RedditoScaglione, rates[i]);
-        s_.TasseTotali = checkedAdd(s_.TasseTotali, s_.Tasse[i]);
-        s_.RedditoRimanente = checkedSub(s_.RedditoRimanente, s_.RedditoScaglione);
+        takeBracket(s_, i, s_.RedditoRimanente, s_.RedditoScaglione, s_.Tasse[i], s_.TasseTotali);
 
         static const char16_t* const labelFormats[] = {
             u"Scaglione 1 (fino a €%s, aliquota %.0f%%): €%s, Reddito Rimanente: €%s",
@@ -209,11 +211,7 @@ void TaxCalculations::CalcolaImposte()
 void TaxCalculations::CalcolaImposteScaglione(int i, double& RedditoRimanente, double& RedditoScaglione,
                                               double& Tasse, double& TasseTotali)
 {
-    const double width = bracketWidth(s_, i);
-    RedditoScaglione = RedditoRimanente < width ? RedditoRimanente : width;
-    Tasse = bracketTax(RedditoScaglione, s_.Aliquote[i]);
-    TasseTotali = checkedAdd(TasseTotali, Tasse);
-    RedditoRimanente = checkedSub(RedditoRimanente, RedditoScaglione);
+    takeBracket(s_, i, RedditoRimanente, RedditoScaglione, Tasse, TasseTotali);
 
     if (i == 1)
         c_.SetText(QStringLiteral("LabelRedditoRimanente1"),
