@@ -20,7 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScrollBar>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTabWidget>
@@ -219,6 +219,28 @@ TEST_F(PrintingToSpooler, SecondPrintWhileTheFirstIsHandedOverFails)
     printer.Print({QStringLiteral("terza stampa")});
     ASSERT_TRUE(jobArrived());
     EXPECT_EQ(QStringList{"terza stampa"}, joined(printedPages()));
+}
+
+TEST_F(PrintingToSpooler, PrinterRemovedAfterTheFirstPrintIsNotValid)
+{
+    SummaryPrinter printer;
+    printer.Print({QStringLiteral("prima stampa")});
+    ASSERT_TRUE(jobArrived());
+
+    const QString uri = QStringLiteral("file://") + output;
+    // The later tests print to the same printer, so it comes back whatever happens here.
+    const auto restore = qScopeGuard([&] {
+        run("lpadmin", {"-p", "PDF", "-E", "-v", uri, "-m", "lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd"});
+        run("lpadmin", {"-d", "PDF"});
+    });
+    run("lpadmin", {"-x", "PDF"});
+
+    try {
+        printer.Print({QStringLiteral("seconda stampa")});
+        ADD_FAILURE() << "printed on a printer that is gone";
+    } catch (const EPrinter& e) {
+        EXPECT_EQ(QStringLiteral("Printer selected is not valid"), e.Message());
+    }
 }
 
 // Where the words landed, in points, as the reader of the file finds them.
