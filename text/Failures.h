@@ -25,6 +25,7 @@ private:
 class EConvertError : public Exception {
 public:
     using Exception::Exception;
+    // Quotes the text; one of more than 255 characters keeps its first and last 127 around "…".
     static EConvertError InvalidFloat(const QString& text);
     const char* ClassName() const noexcept override { return "EConvertError"; }
 };

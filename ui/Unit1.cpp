@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QPixmap>
 
+#include <limits>
 #include <stdexcept>
 
 namespace vareldo {
@@ -57,6 +58,9 @@ T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::T_PRINCIPALE>()), context_(std::move(context))
 {
     ui_->setupUi(this);
+    // A box keeps all that is typed or pasted: the number reading, not the box, decides what is a number.
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->setMaxLength(std::numeric_limits<int>::max());
     ApplyControlLooks(*this);
     PrepareTaxChart(*ui_->ChartTasse);
     loadIntroduction();
