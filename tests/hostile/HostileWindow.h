@@ -2,6 +2,7 @@
 
 #include "tests/hostile/ScreenSnapshot.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,14 +34,24 @@ inline QString conversionMessage(const QString& typed)
     return u"'"_s + shown + u"' is not a valid floating point value"_s;
 }
 
+// A check box to tick and the amount to paste into the box beside it.
+struct TickedAmount {
+    const char* checkBox;
+    const char* amountBox;
+    const char* amount;
+};
+
 // The real window over its own fixture folder, on the calculation page, recording what it sends.
 class HostileWindow {
 public:
     using ContextMaker = std::function<WindowContext(const QString& exeFolder, Sent& sent)>;
 
-    explicit HostileWindow(const ContextMaker& context = RecordingContext)
+    // configIni, when given, replaces the usual config.ini with the built-in table.
+    explicit HostileWindow(const ContextMaker& context = RecordingContext, const QByteArray& configIni = {})
     {
         folder.writeUsualFiles();
+        if (!configIni.isEmpty())
+            folder.write(u"config.ini"_s, configIni);
         window = std::make_unique<T_PRINCIPALE>(context(folder.path(), sent));
         window->show();
         find<QTabWidget>("PageControl1").setCurrentWidget(&find<QWidget>("TabSheet2"));
@@ -67,6 +78,12 @@ public:
     void pasteIncome(const QString& text) const { paste(*find<QComboBox>("ComboBoxReddito").lineEdit(), text); }
     void paste(const char* box, const QString& text) const { paste(find<QLineEdit>(box), text); }
     void click(const char* button) const { find<QPushButton>(button).click(); }
+
+    void tick(const TickedAmount& pair) const
+    {
+        find<QCheckBox>(pair.checkBox).setChecked(true);
+        paste(pair.amountBox, QString::fromLatin1(pair.amount));
+    }
 
     ScreenSnapshot snapshot() const { return snapshotOf(*window); }
 

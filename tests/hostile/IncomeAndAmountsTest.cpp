@@ -1,7 +1,5 @@
 #include "tests/hostile/HostileWindow.h"
 
-#include <QCheckBox>
-
 #include <vector>
 
 namespace vareldo::testing {
@@ -15,12 +13,6 @@ struct Click {
     QStringList messages; // the system's own message boxes
     QStringList errors;   // the default error display
     ScreenSnapshot changed;
-};
-
-struct TickedAmount {
-    const char* checkBox;
-    const char* amountBox;
-    const char* amount;
 };
 
 struct IncomeCase {
@@ -110,10 +102,8 @@ TEST(HostileIncome, EachTextGivesItsDocumentedOutcomeAndChangesNothingElse)
         ASSERT_TRUE(w.sent.messages.isEmpty()) << joinedForLog(w.sent.messages);
 
         w.pasteIncome(c.income);
-        for (const TickedAmount& pair : c.ticked) {
-            w.find<QCheckBox>(pair.checkBox).setChecked(true);
-            w.paste(pair.amountBox, QString::fromLatin1(pair.amount));
-        }
+        for (const TickedAmount& pair : c.ticked)
+            w.tick(pair);
         for (const Click& click : c.clicks) {
             SCOPED_TRACE(click.button);
             w.sent = {};
