@@ -96,7 +96,7 @@ QByteArray tenMegabyteLine()
 const QString FullTable = u"[Scaglioni]\r\nLimite1=15000\r\nLimite2=28000\r\nLimite3=50000\r\n"
                           u"[Aliquote]\r\nAliquota1=0,2\r\nAliquota2=0,3\r\nAliquota3=0,4\r\n"_s;
 
-TEST(HostileConfiguration, EachFileGivesItsDocumentedTableAndMessages)
+TEST(HostileConfiguration, EachFileGivesItsTableAndItsMessages)
 {
     const BracketValues L = BuiltInLimits;
     const BracketValues R = BuiltInRates;

@@ -57,7 +57,7 @@ const QString NegativeIncomeSummary = QStringList{
 const ScreenSnapshot SummaryHeadingOnly = {
     {u"Memo1"_s, u"Calcolo delle Imposte per un Reddito LORDO di €10000,00\n"_s + Separator}};
 
-TEST(HostileIncome, EachTextGivesItsDocumentedOutcomeAndChangesNothingElse)
+TEST(HostileIncome, EachTextGivesItsOutcomeAndChangesNothingElse)
 {
     const IncomeCase cases[] = {
         notANumber("a megabyte of digits: too large", Digits),

@@ -127,6 +127,9 @@ TEST(HostileTeachingFolder, EveryFileIsListedOnceAndSelectingOneOpensTheFolder)
         EXPECT_TRUE(sorted(c.listed) == sorted(got)) << "expected:" << joinedForLog(sorted(c.listed).mid(0, 5))
                                                      << "\ngot:" << joinedForLog(sorted(got).mid(0, 5));
         EXPECT_TRUE(enumerationOrder(folder) == got) << "the entries keep the order of the folder";
+        // A listing that failed would have ended the start-up before these.
+        EXPECT_EQ(12, window.findChild<QComboBox*>(u"ComboBoxReddito"_s)->count());
+        EXPECT_EQ("1000", str(window.findChild<QLineEdit*>(u"EditContributiPre"_s)->text()));
 
         list.setCurrentRow(list.count() - 1);
         EXPECT_EQ(QList<QUrl>{QUrl::fromLocalFile(folder)}, sent.opened);
