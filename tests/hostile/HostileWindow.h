@@ -46,7 +46,7 @@ class HostileWindow {
 public:
     using ContextMaker = std::function<WindowContext(const QString& exeFolder, Sent& sent)>;
 
-    // configIni, when given, replaces the usual config.ini with the built-in table.
+    // configIni, when given, stands in for the usual config.ini, which holds the built-in table.
     explicit HostileWindow(const ContextMaker& context = RecordingContext, const QByteArray& configIni = {})
     {
         folder.writeUsualFiles();
