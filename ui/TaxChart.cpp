@@ -35,9 +35,61 @@ void PrepareTaxChart(QChartView& view)
     view.chart()->setMargins(QMargins(4, 4, 4, 4));
 }
 
+namespace {
+
+// From zero to the farthest bar; a range stays open when every bar is zero.
+void fitValueAxis(QValueAxis& values, const ChartSeries& series)
+{
+    double lowest = 0;
+    double highest = 0;
+    for (const ChartPoint& point : series.points) {
+        lowest = std::min(lowest, point.value);
+        highest = std::max(highest, point.value);
+    }
+    if (lowest == highest)
+        highest = 1;
+    values.setRange(lowest, highest);
+    values.applyNiceNumbers();
+}
+
+// The drawn bars already have this series' shape: same places, labels and colours.
+QStackedBarSeries* sameShape(QChart& chart, const ChartSeries& series)
+{
+    const QList<QAbstractSeries*> shown = chart.series();
+    if (shown.size() != 1)
+        return nullptr;
+    auto* bars = qobject_cast<QStackedBarSeries*>(shown.front());
+    if (!bars || bars->count() != static_cast<int>(series.points.size()))
+        return nullptr;
+    const QList<QBarSet*> sets = bars->barSets();
+    for (qsizetype place = 0; place < sets.size(); ++place) {
+        const ChartPoint& point = series.points[static_cast<std::size_t>(place)];
+        if (sets[place]->label() != point.label || sets[place]->color() != QColor::fromRgb(point.colour))
+            return nullptr;
+    }
+    return bars;
+}
+
+} // namespace
+
 void ShowSeries(QChartView& view, const ChartSeries& series)
 {
     QChart& chart = *view.chart();
+    // Rebuilding the chart's items costs more than the whole calculation: when only the
+    // values differ, the bars drawn last time take the new ones.
+    if (QStackedBarSeries* bars = sameShape(chart, series)) {
+        bars->setName(series.title);
+        const QList<QBarSet*> sets = bars->barSets();
+        for (qsizetype place = 0; place < sets.size(); ++place)
+            sets[place]->replace(place, series.points[static_cast<std::size_t>(place)].value);
+        for (QAbstractAxis* axis : chart.axes(Qt::Vertical))
+            if (auto* values = qobject_cast<QValueAxis*>(axis))
+                fitValueAxis(*values, series);
+        // The scene takes the new values, but the view is not told that it changed.
+        view.viewport()->update();
+        return;
+    }
+
     chart.removeAllSeries();
     // Taking an axis off the chart hands it back to us.
     for (QAbstractAxis* axis : chart.axes()) {
@@ -73,21 +125,11 @@ void ShowSeries(QChartView& view, const ChartSeries& series)
     chart.addAxis(categories, Qt::AlignBottom);
     bars->attachAxis(categories);
 
-    // From zero to the farthest bar; a range stays open when every bar is zero.
-    double lowest = 0;
-    double highest = 0;
-    for (const ChartPoint& point : series.points) {
-        lowest = std::min(lowest, point.value);
-        highest = std::max(highest, point.value);
-    }
-    if (lowest == highest)
-        highest = 1;
     auto* values = new QValueAxis(&chart);
     chart.addAxis(values, Qt::AlignLeft);
     bars->attachAxis(values);
     values->setLabelFormat(QStringLiteral("%.0f"));
-    values->setRange(lowest, highest);
-    values->applyNiceNumbers();
+    fitValueAxis(*values, series);
 }
 
 } // namespace vareldo

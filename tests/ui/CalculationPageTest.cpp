@@ -3,6 +3,8 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
+#include <QTabWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -156,6 +158,39 @@ TEST_F(CalculationPage, ChartHoldsOneSeriesOfThreeColouredBarsAfterEachRebuild)
         EXPECT_EQ(QColor(expected[place].colour), set.color());
         for (int category = 0; category < 3; ++category)
             EXPECT_EQ(category == place ? expected[place].value : 0.0, set.at(category)) << "category " << category;
+    }
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+TEST_F(CalculationPage, ChartOnScreenIsRepaintedByEveryRebuild)
+{
+    find<QTabWidget>("PageControl1").setCurrentIndex(1);
+    typeIncome(QStringLiteral("100000"));
+    click("ButtonCalcolaTasse");
+    QCoreApplication::processEvents();
+
+    PaintCounter counter;
+    find<QChartView>("ChartTasse").viewport()->installEventFilter(&counter);
+    for (const char* income : {"75000", "20000"}) {
+        SCOPED_TRACE(income);
+        typeIncome(QString::fromLatin1(income));
+        QCoreApplication::processEvents();
+        counter.paints = 0;
+        click("ButtonCalcolaTasse");
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        EXPECT_GT(counter.paints, 0) << "the bars on screen still show the previous calculation";
     }
 }
 
