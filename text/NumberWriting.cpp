@@ -53,27 +53,39 @@ struct Expansion {
     char digit(int index) const { return index < rec.DigitCount ? rec.Digits[index] : '0'; }
 };
 
-void appendIntegerPart(QString& out, const Expansion& x, char16_t thousandSeparator)
+// Fixed notation below 10^18 needs at most 17 digits, 5 separators, a sign, a decimal separator
+// and 2 decimals: built on the stack, the text is allocated once.
+class FixedTextBuffer {
+public:
+    void put(char16_t c) { data_[size_++] = c; }
+    QString text() const { return QString(reinterpret_cast<const QChar*>(data_), size_); }
+
+private:
+    char16_t data_[32];
+    qsizetype size_ = 0;
+};
+
+void appendIntegerPart(FixedTextBuffer& out, const Expansion& x, char16_t thousandSeparator)
 {
     const int integerDigits = x.rec.Exponent;
     if (integerDigits <= 0) {
-        out += u'0';
+        out.put(u'0');
         return;
     }
     for (int i = 0; i < integerDigits; ++i) {
-        out += QChar(char16_t(x.digit(i)));
+        out.put(char16_t(x.digit(i)));
         const int further = integerDigits - 1 - i;
         if (thousandSeparator != 0 && further > 0 && further % 3 == 0)
-            out += QChar(thousandSeparator);
+            out.put(thousandSeparator);
     }
 }
 
-void appendDecimals(QString& out, const Expansion& x, int decimals)
+void appendDecimals(FixedTextBuffer& out, const Expansion& x, int decimals)
 {
     const int exponent = x.rec.Exponent;
     for (int position = 0; position < decimals; ++position) {
         const int index = exponent + position; // digit index of this decimal place
-        out += index < 0 ? u'0' : QChar(char16_t(x.digit(index)));
+        out.put(index < 0 ? u'0' : char16_t(x.digit(index)));
     }
 }
 
@@ -119,16 +131,15 @@ QString fixedText(double value, int decimals, bool grouped, int fallbackPrecisio
     const Expansion x{FloatToDecimal(value, 17, decimals)};
     if (x.rec.Exponent >= 18)
         return generalText(value, fallbackPrecision);
-    QString out;
-    out.reserve(32);
+    FixedTextBuffer out;
     if (x.rec.Negative)
-        out += u'-';
+        out.put(u'-');
     appendIntegerPart(out, x, grouped ? FormatSettings.ThousandSeparator : char16_t(0));
     if (decimals > 0) {
-        out += QChar(FormatSettings.DecimalSeparator);
+        out.put(FormatSettings.DecimalSeparator);
         appendDecimals(out, x, decimals);
     }
-    return out;
+    return out.text();
 }
 
 [[noreturn]] void throwBadFormat(QStringView format)
