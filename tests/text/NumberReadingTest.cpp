@@ -126,7 +126,7 @@ TEST(NumberReading, ShortDecimalsReadAsTheNearestDouble)
     }
 }
 
-TEST(NumberReading, ConversionErrorQuotesTheTextExactlyAsTyped)
+TEST(NumberReading, ConversionErrorQuotesShortTextsExactlyAsTyped)
 {
     SettingsGuard guard(Italian);
     const struct {
