@@ -1,4 +1,5 @@
 #include "tests/hostile/HostileWindow.h"
+#include "tests/printing/PrivateSpooler.h"
 #include "ui/SummaryPrinter.h"
 
 #include <QDeadlineTimer>
@@ -12,20 +13,7 @@
 namespace vareldo::testing {
 namespace {
 
-bool cupsdInstalled()
-{
-    return !QStandardPaths::findExecutable(u"cupsd"_s).isEmpty()
-        || !QStandardPaths::findExecutable(u"cupsd"_s, {u"/usr/sbin"_s, u"/usr/local/sbin"_s, u"/sbin"_s}).isEmpty();
-}
-
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(120000)) << str(program) << " did not finish";
-    EXPECT_EQ(0, process.exitCode()) << str(program) << ": " << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
+using namespace spooler;
 
 // The summary a pupil typed: lines that each fit the area, so each is one display line.
 QStringList typedLines(int count)
@@ -43,43 +31,7 @@ protected:
     {
         if (!cupsdInstalled())
             GTEST_SKIP() << "cupsd is not installed, so there is no private spooler to print into";
-        const QString socket = qEnvironmentVariable("CUPS_SERVER");
-        ASSERT_FALSE(socket.isEmpty())
-            << "CUPS_SERVER is not set: run the printing tests through ctest, which starts the private spooler";
-        ASSERT_TRUE(QFileInfo::exists(socket)) << "no spooler at " << str(socket);
-        output = QFileInfo(socket).absolutePath() + u"/out/job.pdf"_s;
-        QFile::remove(output);
-    }
-
-    // Waits until the spooler has no job left and has written the document out.
-    bool jobArrived() const
-    {
-        const QDeadlineTimer patience(300000); // a guard against a lost job, not a speed check
-        while (!patience.hasExpired()) {
-            QFile file(output);
-            if (run(u"lpstat"_s, {u"-o"_s}).trimmed().isEmpty() && file.open(QIODevice::ReadOnly)
-                && file.readAll().contains("%%EOF"))
-                return true;
-            QThread::msleep(100);
-        }
-        return false;
-    }
-
-    // The text lines of each printed page, blanks folded as a reader sees them.
-    std::vector<QStringList> printedPages() const
-    {
-        std::vector<QStringList> pages;
-        QStringList texts = run(u"pdftotext"_s, {u"-layout"_s, output, u"-"_s}).split(u'\f');
-        texts.removeLast(); // the text after the last page break
-        for (const QString& text : texts) {
-            QStringList lines;
-            for (const QString& line : text.split(u'\n')) {
-                if (!line.trimmed().isEmpty())
-                    lines << line.simplified();
-            }
-            pages.push_back(lines);
-        }
-        return pages;
+        prepareSpooler(output);
     }
 
     QString output;
@@ -100,8 +52,8 @@ TEST_F(PrintingTypedSummary, FiveThousandLinesAllReachThePaperInOrderOverAsManyP
     EXPECT_TRUE(w.sent.errors.isEmpty() && w.sent.messages.isEmpty())
         << joinedForLog(w.sent.errors) << joinedForLog(w.sent.messages);
     EXPECT_TRUE(before == w.snapshot()) << differences(before, w.snapshot());
-    ASSERT_TRUE(jobArrived()) << "no job in " << str(output);
-    const std::vector<QStringList> pages = printedPages();
+    ASSERT_TRUE(jobArrived(output)) << "no job in " << str(output);
+    const std::vector<QStringList> pages = printedPages(output);
     EXPECT_GE(pages.size(), 2u);
     QStringList printed;
     for (std::size_t page = 0; page < pages.size(); ++page) {

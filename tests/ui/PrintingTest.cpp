@@ -1,5 +1,6 @@
 #include "ui/SummaryPrinter.h"
 
+#include "tests/printing/PrivateSpooler.h"
 #include "tests/ui/WindowHarness.h"
 #include "text/Failures.h"
 
@@ -62,63 +63,7 @@ const QStringList WorkedExample{
     Separator,
 };
 
-bool cupsdInstalled()
-{
-    return !QStandardPaths::findExecutable("cupsd").isEmpty()
-        || !QStandardPaths::findExecutable("cupsd", {"/usr/sbin", "/usr/local/sbin", "/sbin"}).isEmpty();
-}
-
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString() << " did not finish";
-    EXPECT_EQ(0, process.exitCode()) << program.toStdString() << ": "
-                                     << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The file the private spooler's printer writes each job to; CTest starts the spooler.
-void prepareSpooler(QString& output)
-{
-    const QString socket = qEnvironmentVariable("CUPS_SERVER");
-    ASSERT_FALSE(socket.isEmpty())
-        << "CUPS_SERVER is not set: run the printing tests through ctest, which starts the private spooler";
-    ASSERT_TRUE(QFileInfo::exists(socket)) << "no spooler at " << socket.toStdString();
-    output = QFileInfo(socket).absolutePath() + "/out/job.pdf";
-    QFile::remove(output);
-}
-
-// Waits until the spooler has no job left and has written the document out.
-bool jobArrived(const QString& output)
-{
-    const QDeadlineTimer patience(120000); // a guard against a lost job, not a speed check
-    while (!patience.hasExpired()) {
-        QFile file(output);
-        if (run("lpstat", {"-o"}).trimmed().isEmpty() && file.open(QIODevice::ReadOnly)
-            && file.readAll().contains("%%EOF"))
-            return true;
-        QThread::msleep(100);
-    }
-    return false;
-}
-
-// The text of each printed page, one entry per line, blanks folded as a reader sees them.
-std::vector<QStringList> printedPages(const QString& output)
-{
-    std::vector<QStringList> pages;
-    QStringList texts = run("pdftotext", {"-layout", output, "-"}).split(u'\f');
-    texts.removeLast(); // the text after the last page break
-    for (const QString& text : texts) {
-        QStringList lines;
-        for (const QString& line : text.split(u'\n')) {
-            if (!line.trimmed().isEmpty())
-                lines << line.simplified();
-        }
-        pages.push_back(lines);
-    }
-    return pages;
-}
+using namespace vareldo::testing::spooler;
 
 QStringList joined(const std::vector<QStringList>& pages)
 {
