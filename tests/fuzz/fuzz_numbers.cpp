@@ -64,7 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         StrToFloat(text);
     } catch (const EConvertError& e) {
-        if (!e.Message().contains(text))
+        // A long text is quoted by its start and end only, so that its box fits the screen.
+        const QString quoted = text.size() <= 255 ? text : text.first(100);
+        if (!e.Message().contains(quoted))
             std::abort();
     }
     const QString latin = QString::fromLatin1(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
