@@ -1,3 +1,4 @@
+#include "tests/WorkedExample.h"
 #include "tests/core/FakeControls.h"
 #include "tests/text/SettingsGuard.h"
 
@@ -38,24 +39,7 @@ TEST(ProgressiveCalculation, WorkedExampleWritesTheWholeSummary)
 
     w.calculations.ButtonCalcolaTasseClick();
 
-    QStringList expected = {
-        u"Calcolo delle Imposte per un Reddito LORDO di €100000,00"_s,
-        Sep,
-        u"Totale Deduzioni SOTTRATTE AL REDDITO: €1.000,00"_s,
-        u"Reddito LORDO - DEDUZIONI di €99000,00"_s,
-    };
-    expected += FixedLines;
-    expected += QStringList{
-        u"1. Scaglione (fino a €28.000,00) - Aliquota 23% = €6.440,00 - Rimangono €71.000,00"_s,
-        u"2. Scaglione (fino a €50.000,00) - Aliquota 35% = €7.700,00 - Rimangono €49.000,00"_s,
-        u"3. Scaglione (fino a €10.000.000,00) - Aliquota 43% = €21.070,00 - Rimangono €0,00"_s,
-        Sep,
-        u"Totale IMPOSTE CALCOLATE: €35.210,00"_s,
-        u"Totale Detrazioni SOTTRATTE ALLE IMPOSTE CALCOLATE: €1.000,00"_s,
-        Sep,
-        u"TOTALE IMPOSTE DA PAGARE : €34.210,00"_s,
-        Sep,
-    };
+    const QStringList expected = WorkedExampleSummary();
     EXPECT_EQ(expected, w.controls.screen.memo);
 
     const std::pair<const char16_t*, QString> labels[] = {

@@ -1,3 +1,4 @@
+#include "tests/WorkedExample.h"
 #include "tests/ui/WindowHarness.h"
 
 #include <QBarSet>
@@ -21,7 +22,6 @@
 namespace vareldo::testing {
 namespace {
 
-const QString Separator(52, u'-');
 
 class CalculationPage : public WindowTest {
 protected:
@@ -71,27 +71,7 @@ TEST_F(CalculationPage, WorkedExampleFillsSummaryLabelsResultAndChart)
     const int resultWidth = find<QLabel>("LabelRisultatoTasse").width();
     runWorkedExample();
 
-    const QStringList expected = {
-        QStringLiteral("Calcolo delle Imposte per un Reddito LORDO di €100000,00"),
-        Separator,
-        QStringLiteral("Totale Deduzioni SOTTRATTE AL REDDITO: €1.000,00"),
-        QStringLiteral("Reddito LORDO - DEDUZIONI di €99000,00"),
-        Separator,
-        QStringLiteral("Scaglioni di Reddito e Aliquote Fiscali 2024 :"),
-        QStringLiteral("1. Primo Scaglione: fino a €28.000 con aliquota 23%"),
-        QStringLiteral("2. Secondo Scaglione: da €28.001 a €50.000 con aliquota 35%"),
-        QStringLiteral("3. Terzo Scaglione: oltre €50.000 con aliquota 43%"),
-        Separator,
-        QStringLiteral("1. Scaglione (fino a €28.000,00) - Aliquota 23% = €6.440,00 - Rimangono €71.000,00"),
-        QStringLiteral("2. Scaglione (fino a €50.000,00) - Aliquota 35% = €7.700,00 - Rimangono €49.000,00"),
-        QStringLiteral("3. Scaglione (fino a €10.000.000,00) - Aliquota 43% = €21.070,00 - Rimangono €0,00"),
-        Separator,
-        QStringLiteral("Totale IMPOSTE CALCOLATE: €35.210,00"),
-        QStringLiteral("Totale Detrazioni SOTTRATTE ALLE IMPOSTE CALCOLATE: €1.000,00"),
-        Separator,
-        QStringLiteral("TOTALE IMPOSTE DA PAGARE : €34.210,00"),
-        Separator,
-    };
+    const QStringList expected = WorkedExampleSummary();
     const QStringList lines = memoLines();
     ASSERT_EQ(expected.size(), lines.size()) << str(lines.join(u'\n'));
     for (qsizetype i = 0; i < expected.size(); ++i)

@@ -1,5 +1,6 @@
 #include "ui/SummaryPrinter.h"
 
+#include "tests/WorkedExample.h"
 #include "tests/printing/PrivateSpooler.h"
 #include "tests/ui/WindowHarness.h"
 #include "text/Failures.h"
@@ -38,30 +39,8 @@ using vareldo::testing::WindowTest;
 
 std::string show(const QStringList& lines) { return ("\n  " + lines.join("\n  ")).toStdString(); }
 
-const QString Separator = QStringLiteral("----------------------------------------------------");
 
-// The summary of income 100000 with 1000 of contributions deducted and 1000 of credits.
-const QStringList WorkedExample{
-    QStringLiteral("Calcolo delle Imposte per un Reddito LORDO di €100000,00"),
-    Separator,
-    QStringLiteral("Totale Deduzioni SOTTRATTE AL REDDITO: €1.000,00"),
-    QStringLiteral("Reddito LORDO - DEDUZIONI di €99000,00"),
-    Separator,
-    QStringLiteral("Scaglioni di Reddito e Aliquote Fiscali 2024 :"),
-    QStringLiteral("1. Primo Scaglione: fino a €28.000 con aliquota 23%"),
-    QStringLiteral("2. Secondo Scaglione: da €28.001 a €50.000 con aliquota 35%"),
-    QStringLiteral("3. Terzo Scaglione: oltre €50.000 con aliquota 43%"),
-    Separator,
-    QStringLiteral("1. Scaglione (fino a €28.000,00) - Aliquota 23% = €6.440,00 - Rimangono €71.000,00"),
-    QStringLiteral("2. Scaglione (fino a €50.000,00) - Aliquota 35% = €7.700,00 - Rimangono €49.000,00"),
-    QStringLiteral("3. Scaglione (fino a €10.000.000,00) - Aliquota 43% = €21.070,00 - Rimangono €0,00"),
-    Separator,
-    QStringLiteral("Totale IMPOSTE CALCOLATE: €35.210,00"),
-    QStringLiteral("Totale Detrazioni SOTTRATTE ALLE IMPOSTE CALCOLATE: €1.000,00"),
-    Separator,
-    QStringLiteral("TOTALE IMPOSTE DA PAGARE : €34.210,00"),
-    Separator,
-};
+const QStringList WorkedExample = vareldo::testing::WorkedExampleSummary();
 
 using namespace vareldo::testing::spooler;
 
