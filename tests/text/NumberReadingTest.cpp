@@ -85,8 +85,9 @@ TEST(NumberReading, ReadsTheGrammarUnderBothSettings)
             SettingsGuard guard(settings);
             const std::optional<double> read = ReadFloat(text);
             ASSERT_EQ(expected.has_value(), read.has_value());
-            if (expected)
+            if (expected) {
                 EXPECT_EQ(*expected, *read);
+            }
             EXPECT_EQ(expected.value_or(0), StrToFloatDef(text, 0));
         }
     }
