@@ -1,17 +1,14 @@
 #include "ui/TaxChart.h"
 
 #include "core/CalculationState.h"
+#include "text/NumberWriting.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
-#include <QGraphicsLayout>
-#include <QLegend>
-#include <QStackedBarSeries>
-#include <QValueAxis>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPalette>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vareldo {
 
@@ -23,113 +20,265 @@ ChartSeries BracketTaxSeries(const CalculationState& state)
              {state.Tasse[3], QStringLiteral("Scaglione 3+"), ColourGreen}}};
 }
 
-void PrepareTaxChart(QChartView& view)
-{
-    view.chart()->setTitle(QStringLiteral("ISTOGRAMMA : IMPOSTE PER SCAGLIONI"));
-    view.setRenderHint(QPainter::Antialiasing);
-    // Each bar's label and colour name it below the bar; a legend would repeat them.
-    view.chart()->legend()->hide();
-    // The box is small: the plot takes what the frame and margins would waste.
-    view.chart()->layout()->setContentsMargins(0, 0, 0, 0);
-    view.chart()->setBackgroundRoundness(0);
-    view.chart()->setMargins(QMargins(4, 4, 4, 4));
-}
-
 namespace {
 
-// From zero to the farthest bar; a range stays open when every bar is zero.
-void fitValueAxis(QValueAxis& values, const ChartSeries& series)
+constexpr int Margin = 6;
+constexpr int TitlePixels = 12;
+constexpr int LabelPixels = 11;
+constexpr int WantedIntervals = 5;
+constexpr double WrittenInFull = 1e17; // "%.0f" writes every digit below this
+
+// Values the scale can place; a value that is not finite draws no bar.
+bool drawable(double value)
+{
+    return std::isfinite(value);
+}
+
+// The range of the value scale and the values it marks, always holding zero.
+struct ValueScale {
+    double lowest = 0;
+    double highest = 1;
+    std::vector<double> ticks;
+
+    // Where a value lies between the bottom (0) and the top (1) of the scale; halves keep
+    // the difference of two values near the double's limit finite.
+    double fraction(double value) const
+    {
+        return (value / 2 - lowest / 2) / (highest / 2 - lowest / 2);
+    }
+};
+
+// 1, 2 or 5 times a power of ten, and never below one: the labels show whole euro.
+double roundStep(double rawStep)
+{
+    if (!(rawStep > 1))
+        return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(rawStep)));
+    for (const double multiple : {1.0, 2.0, 5.0})
+        if (rawStep <= multiple * power)
+            return multiple * power;
+    return 10 * power;
+}
+
+ValueScale roundScale(double lowest, double highest)
+{
+    ValueScale scale;
+    const double step = roundStep(highest / WantedIntervals - lowest / WantedIntervals);
+    const double below = std::ceil(-lowest / step);
+    // Bars of zero alone still get a scale from 0 to 1.
+    const double above = below == 0 ? std::max(1.0, std::ceil(highest / step)) : std::ceil(highest / step);
+    scale.lowest = -below * step;
+    scale.highest = above * step;
+    // A rounded end past the double's range stays at the farthest bar.
+    if (!std::isfinite(scale.lowest))
+        scale.lowest = lowest;
+    if (!std::isfinite(scale.highest))
+        scale.highest = highest;
+    for (double place = -below; place <= above; ++place) {
+        const double tick = place * step;
+        if (tick >= scale.lowest && tick <= scale.highest)
+            scale.ticks.push_back(tick);
+    }
+    return scale;
+}
+
+// Zero and the ends only, for values whose round marks would not be short.
+ValueScale endsScale(double lowest, double highest)
+{
+    ValueScale scale;
+    scale.lowest = lowest;
+    scale.highest = highest > 0 || lowest == 0 ? std::max(highest, 1.0) : 0.0;
+    if (scale.lowest < 0)
+        scale.ticks.push_back(scale.lowest);
+    scale.ticks.push_back(0);
+    if (scale.highest > 0)
+        scale.ticks.push_back(scale.highest);
+    return scale;
+}
+
+QString tickText(double tick, bool shortest)
+{
+    return shortest ? FloatToStr(tick) : Format(u"%.0f", {tick});
+}
+
+QFont sized(QFont font, int pixels, bool bold)
+{
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QColor mixed(const QColor& from, const QColor& to, double share)
+{
+    return QColor::fromRgbF(static_cast<float>(from.redF() + (to.redF() - from.redF()) * share),
+                            static_cast<float>(from.greenF() + (to.greenF() - from.greenF()) * share),
+                            static_cast<float>(from.blueF() + (to.blueF() - from.blueF()) * share));
+}
+
+// The scale, its labels and their widest width for the points shown in a box.
+struct ScaleLayout {
+    ValueScale scale;
+    QStringList labels;
+    int labelWidth = 0;
+};
+
+ScaleLayout layOutScale(const std::vector<ChartSeries>& series, const QFontMetrics& metrics, int roomForLabels)
 {
     double lowest = 0;
     double highest = 0;
-    for (const ChartPoint& point : series.points) {
-        lowest = std::min(lowest, point.value);
-        highest = std::max(highest, point.value);
-    }
-    if (lowest == highest)
-        highest = 1;
-    values.setRange(lowest, highest);
-    values.applyNiceNumbers();
-}
+    for (const ChartSeries& one : series)
+        for (const ChartPoint& point : one.points)
+            if (drawable(point.value)) {
+                lowest = std::min(lowest, point.value);
+                highest = std::max(highest, point.value);
+            }
 
-// The drawn bars already have this series' shape: same places, labels and colours.
-QStackedBarSeries* sameShape(QChart& chart, const ChartSeries& series)
-{
-    const QList<QAbstractSeries*> shown = chart.series();
-    if (shown.size() != 1)
-        return nullptr;
-    auto* bars = qobject_cast<QStackedBarSeries*>(shown.front());
-    if (!bars || bars->count() != static_cast<int>(series.points.size()))
-        return nullptr;
-    const QList<QBarSet*> sets = bars->barSets();
-    for (qsizetype place = 0; place < sets.size(); ++place) {
-        const ChartPoint& point = series.points[static_cast<std::size_t>(place)];
-        if (sets[place]->label() != point.label || sets[place]->color() != QColor::fromRgb(point.colour))
-            return nullptr;
-    }
-    return bars;
+    ScaleLayout layout;
+    const auto fill = [&](ValueScale scale, bool shortest) {
+        layout.scale = std::move(scale);
+        layout.labels.clear();
+        layout.labelWidth = 0;
+        for (const double tick : layout.scale.ticks) {
+            layout.labels << tickText(tick, shortest);
+            layout.labelWidth = std::max(layout.labelWidth, metrics.horizontalAdvance(layout.labels.back()));
+        }
+        return layout.labelWidth <= roomForLabels;
+    };
+    // Round marks while their digits are written in full; far beyond any tax, zero and the
+    // ends alone, in the shortest writing that fits.
+    if (std::max(-lowest, highest) < WrittenInFull && fill(roundScale(lowest, highest), false))
+        return layout;
+    if (fill(endsScale(lowest, highest), false))
+        return layout;
+    fill(endsScale(lowest, highest), true);
+    return layout;
 }
 
 } // namespace
 
-void ShowSeries(QChartView& view, const ChartSeries& series)
+TaxChart::TaxChart(QWidget* parent) : QWidget(parent), title_(QStringLiteral("ISTOGRAMMA : IMPOSTE PER SCAGLIONI"))
 {
-    QChart& chart = *view.chart();
-    // Rebuilding the chart's items costs more than the whole calculation: when only the
-    // values differ, the bars drawn last time take the new ones.
-    if (QStackedBarSeries* bars = sameShape(chart, series)) {
-        bars->setName(series.title);
-        const QList<QBarSet*> sets = bars->barSets();
-        for (qsizetype place = 0; place < sets.size(); ++place)
-            sets[place]->replace(place, series.points[static_cast<std::size_t>(place)].value);
-        for (QAbstractAxis* axis : chart.axes(Qt::Vertical))
-            if (auto* values = qobject_cast<QValueAxis*>(axis))
-                fitValueAxis(*values, series);
-        // The scene takes the new values, but the view is not told that it changed.
-        view.viewport()->update();
-        return;
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(title_);
+}
+
+void TaxChart::RemoveAllSeries()
+{
+    series_.clear();
+    modelChanged();
+}
+
+void TaxChart::AddSeries(ChartSeries series)
+{
+    series_.push_back(std::move(series));
+    modelChanged();
+}
+
+void TaxChart::modelChanged()
+{
+    // A screen reader cannot see the bars: their labels and amounts are told in words.
+    QStringList bars;
+    for (const ChartSeries& one : series_)
+        for (const ChartPoint& point : one.points)
+            bars << point.label + QStringLiteral(": ") + FormatFloat(u"#,##0.00", point.value);
+    setAccessibleDescription(bars.join(QStringLiteral("; ")));
+    update();
+}
+
+QStringList TaxChart::ScaleLabels() const
+{
+    if (series_.empty())
+        return {};
+    return layOutScale(series_, QFontMetrics(sized(font(), LabelPixels, false)), width() / 4).labels;
+}
+
+void TaxChart::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+
+    const QPalette& colours = palette();
+    const QColor ground = colours.color(QPalette::Base);
+    const QColor ink = colours.color(QPalette::Text);
+    painter.fillRect(rect(), ground);
+
+    const QFont titleFont = sized(font(), TitlePixels, true);
+    const QFont labelFont = sized(font(), LabelPixels, false);
+    const QFontMetrics titleMetrics(titleFont);
+    const QFontMetrics labelMetrics(labelFont);
+
+    const QRect titleBox(Margin, Margin, width() - 2 * Margin, titleMetrics.height());
+    painter.setFont(titleFont);
+    painter.setPen(ink);
+    painter.drawText(titleBox, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
+                     titleMetrics.elidedText(title_, Qt::ElideRight, titleBox.width()));
+
+    // The plot: below the title, above one line of point labels, right of the scale.
+    const int halfLabel = labelMetrics.height() / 2;
+    QRect plot(Margin, titleBox.bottom() + 1 + Margin + halfLabel, 0, 0);
+    plot.setRight(width() - 1 - Margin);
+    plot.setBottom(height() - 1 - Margin - labelMetrics.height() - 2);
+
+    if (!series_.empty()) {
+        const ScaleLayout layout = layOutScale(series_, labelMetrics, width() / 4);
+        const ValueScale& scale = layout.scale;
+        plot.setLeft(Margin + layout.labelWidth + 4);
+        const auto yOf = [&](double value) {
+            return static_cast<int>(std::lround(plot.bottom() - scale.fraction(value) * plot.height()));
+        };
+
+        painter.setFont(labelFont);
+        const QColor grid = mixed(ground, ink, 0.15);
+        for (std::size_t place = 0; place < scale.ticks.size(); ++place) {
+            const int y = yOf(scale.ticks[place]);
+            painter.setPen(grid);
+            painter.drawLine(plot.left(), y, plot.right(), y);
+            painter.setPen(ink);
+            // A mark's label stays inside the box even at the ends of the scale.
+            const int top = std::clamp(y - halfLabel, 0, height() - labelMetrics.height());
+            painter.drawText(QRect(Margin, top, layout.labelWidth, labelMetrics.height()),
+                             Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, layout.labels[place]);
+        }
+
+        std::size_t count = 0;
+        for (const ChartSeries& one : series_)
+            count += one.points.size();
+        const double slot = plot.width() / static_cast<double>(std::max<std::size_t>(count, 1));
+        const int zero = yOf(0);
+        // Whole pixels keep every bar in its exact colour, with no blended edge.
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        std::size_t place = 0;
+        for (const ChartSeries& one : series_)
+            for (const ChartPoint& point : one.points) {
+                const int left = static_cast<int>(std::lround(plot.left() + slot * (place + 0.25)));
+                const int right = static_cast<int>(std::lround(plot.left() + slot * (place + 0.75)));
+                if (drawable(point.value)) {
+                    // A bar stands on the zero line or hangs below it, never covering it.
+                    const int end = yOf(point.value);
+                    const QRect bar = end <= zero ? QRect(QPoint(left, end), QPoint(right - 1, zero - 1))
+                                                  : QRect(QPoint(left, zero + 1), QPoint(right - 1, end));
+                    painter.fillRect(bar, QColor::fromRgb(point.colour));
+                }
+                const QRect labelBox(static_cast<int>(plot.left() + slot * place), plot.bottom() + 3,
+                                     static_cast<int>(slot), labelMetrics.height());
+                painter.setPen(ink);
+                painter.drawText(labelBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+                                 labelMetrics.elidedText(point.label, Qt::ElideRight, labelBox.width()));
+                ++place;
+            }
+        painter.setPen(mixed(ground, ink, 0.6));
+        painter.drawLine(plot.left(), zero, plot.right(), zero);
+        painter.drawLine(plot.left(), plot.top(), plot.left(), plot.bottom());
+        painter.setRenderHint(QPainter::Antialiasing);
     }
 
-    chart.removeAllSeries();
-    // Taking an axis off the chart hands it back to us.
-    for (QAbstractAxis* axis : chart.axes()) {
-        chart.removeAxis(axis);
-        delete axis;
+    if (hasFocus()) {
+        QPen frame(colours.color(QPalette::Highlight), 2);
+        painter.setPen(frame);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
-
-    // A bar set has one colour, so each point gets a set of its own that is zero
-    // in the other categories; stacking keeps every bar centred on its category.
-    auto* bars = new QStackedBarSeries(&chart);
-    bars->setName(series.title);
-    QStringList labels;
-    const auto count = static_cast<qsizetype>(series.points.size());
-    for (qsizetype place = 0; place < count; ++place) {
-        const ChartPoint& point = series.points[static_cast<std::size_t>(place)];
-        auto* set = new QBarSet(point.label);
-        set->setColor(QColor::fromRgb(point.colour));
-        set->setBorderColor(QColor::fromRgb(point.colour));
-        for (qsizetype other = 0; other < count; ++other)
-            set->append(other == place ? point.value : 0.0);
-        bars->append(set);
-        labels << point.label;
-    }
-    chart.addSeries(bars);
-
-    auto* categories = new QBarCategoryAxis(&chart);
-    categories->append(labels);
-    // The chart's box is narrow: small labels, never cut to an ellipsis.
-    QFont labelFont(QStringLiteral("Segoe UI"));
-    labelFont.setPixelSize(11);
-    categories->setLabelsFont(labelFont);
-    categories->setTruncateLabels(false);
-    chart.addAxis(categories, Qt::AlignBottom);
-    bars->attachAxis(categories);
-
-    auto* values = new QValueAxis(&chart);
-    chart.addAxis(values, Qt::AlignLeft);
-    bars->attachAxis(values);
-    values->setLabelFormat(QStringLiteral("%.0f"));
-    fitValueAxis(*values, series);
 }
 
 } // namespace vareldo

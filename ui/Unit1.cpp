@@ -62,7 +62,6 @@ T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->setMaxLength(std::numeric_limits<int>::max());
     ApplyControlLooks(*this);
-    PrepareTaxChart(*ui_->ChartTasse);
     loadIntroduction();
     // The substitute faces are wider or narrower than the designed ones.
     for (QLabel* label : findChildren<QLabel*>())
@@ -191,8 +190,9 @@ void T_PRINCIPALE::SetResultColour(Rgb colour)
 
 void T_PRINCIPALE::AggiornaGrafico(const CalculationState& state)
 {
-    chartSeries_ = BracketTaxSeries(state);
-    ShowSeries(*ui_->ChartTasse, *chartSeries_);
+    TaxChart& chart = *ui_->ChartTasse;
+    chart.RemoveAllSeries();
+    chart.AddSeries(BracketTaxSeries(state));
 }
 
 void T_PRINCIPALE::ShowMessagePos(const QString& text, int, int)

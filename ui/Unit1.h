@@ -12,7 +12,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace Ui {
 class T_PRINCIPALE;
@@ -61,8 +60,6 @@ public:
     void ListBox1Click(QObject* Sender);
 
     const CalculationState& State() const { return state_; }
-    // What the chart shows: nothing until the first rebuild, then one series.
-    const std::optional<ChartSeries>& ChartModel() const { return chartSeries_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -80,7 +77,6 @@ private:
     CalculationState state_;
     TaxCalculations calculations_{state_, *this};
     SummaryPrinter printer_;
-    std::optional<ChartSeries> chartSeries_;
 };
 
 } // namespace vareldo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/ui/WindowHarness.h"
+#include "ui/TaxChart.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,11 +21,13 @@ using ScreenSnapshot = std::map<QString, QString>;
 
 inline QString chartText(const T_PRINCIPALE& window)
 {
-    if (!window.ChartModel())
+    const auto& series = window.findChild<TaxChart*>(QStringLiteral("ChartTasse"))->Series();
+    if (series.empty())
         return QStringLiteral("(empty)");
     QStringList values;
-    for (const ChartPoint& point : window.ChartModel()->points)
-        values << QString::number(point.value, 'g', 17);
+    for (const ChartSeries& one : series)
+        for (const ChartPoint& point : one.points)
+            values << QString::number(point.value, 'g', 17);
     return values.join(u' ');
 }
 

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QChartView>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFrame>
