@@ -58,6 +58,10 @@ T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::T_PRINCIPALE>()), context_(std::move(context))
 {
     ui_->setupUi(this);
+    // A search of the window's tree at every read or write cost more than the calculation.
+    for (QWidget* named : findChildren<QWidget*>())
+        if (!named->objectName().isEmpty() && !controls_.contains(named->objectName()))
+            controls_.insert(named->objectName(), named);
     // A box keeps all that is typed or pasted: the number reading, not the box, decides what is a number.
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->setMaxLength(std::numeric_limits<int>::max());
@@ -130,7 +134,7 @@ void T_PRINCIPALE::changeEvent(QEvent* event)
 
 QWidget& T_PRINCIPALE::control(const QString& name) const
 {
-    auto* found = findChild<QWidget*>(name);
+    QWidget* found = controls_.value(name);
     if (!found)
         throw std::invalid_argument("No control named " + name.toStdString());
     return *found;

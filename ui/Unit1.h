@@ -6,6 +6,7 @@
 #include "ui/SummaryPrinter.h"
 #include "ui/TaxChart.h"
 
+#include <QHash>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -73,6 +74,7 @@ private:
     QWidget& control(const QString& name) const;
 
     std::unique_ptr<Ui::T_PRINCIPALE> ui_;
+    QHash<QString, QWidget*> controls_; // every named control of the form, by name
     WindowContext context_;
     CalculationState state_;
     TaxCalculations calculations_{state_, *this};
