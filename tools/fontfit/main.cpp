@@ -49,9 +49,9 @@ const Sample Samples[] = {
 };
 
 const char* const Candidates[] = {
-    "Open Sans", "Noto Sans", "Noto Sans UI", "DejaVu Sans", "Liberation Sans", "Arimo",
+    "Open Sans", "Noto Sans", "DejaVu Sans", "Liberation Sans", "Arimo",
     "Cantarell", "Lato", "Roboto", "Carlito", "Clear Sans", "Cabin", "FreeSans", "Verana Sans",
-    "Junction", "Inter", "Karla", "Tahoma",
+    "Junction", "Inter", "Karla",
 };
 
 QFont face(const QString& family, int stretch, int pixelHeight, bool bold)
@@ -104,13 +104,16 @@ double measure(const QString& family, int stretch, bool detailed, bool print = t
     if (!print)
         return sumRatio / n;
     const QFontMetricsF metrics(regular);
-    // A wrapped label puts each line on a whole pixel: its pitch is the spacing rounded up.
-    std::printf("%-16s stretch %3d  mean %+5.1f%%  worst %5.1f%%  sum %4d/%4d  spacing %.2f px, pitch %d px, "
-                "three lines %.2f px (ascent %.2f descent %.2f leading %.2f)\n",
+    // Qt's own wrapped label rounds each line's place up; the window's wrapped labels set their
+    // lines the spacing rounded to the nearest pixel apart. A three-line box is 48 px high.
+    const qreal spacing = metrics.lineSpacing();
+    const int windowPitch = qRound(spacing);
+    std::printf("%-16s stretch %3d  mean %+5.1f%%  worst %5.1f%%  sum %4d/%4d  spacing %.2f px "
+                "(ascent %.2f descent %.2f leading %.2f)  lines apart: Qt %d px, window %d px, "
+                "three lines end at %.2f px\n",
                 qPrintable(family), stretch, (sumRatio / n - 1) * 100, worst * 100, sumShown, sumDesigned,
-                metrics.lineSpacing(), int(std::ceil(metrics.lineSpacing())),
-                2 * std::ceil(metrics.lineSpacing()) + metrics.lineSpacing(), metrics.ascent(),
-                metrics.descent(), metrics.leading());
+                spacing, metrics.ascent(), metrics.descent(), metrics.leading(), int(std::ceil(spacing)),
+                windowPitch, 2 * windowPitch + metrics.ascent() + metrics.descent());
     return sumRatio / n;
 }
 
