@@ -15,9 +15,12 @@ namespace {
 
 // Breaks the text at word boundaries within the width, one line every whole-pixel spacing;
 // gives each line with its top, and returns the size the lines take.
-QSize layOutLines(const QLabel& label, QTextLayout& layout,
-                  const std::function<void(const QTextLine&)>& eachLine = {})
+QSize layOutLines(const QLabel& label, const std::function<void(const QTextLine&)>& eachLine = {})
 {
+    // A line break in the text breaks the line, as in any label.
+    QString text = label.text();
+    text.replace(u'\n', QChar::LineSeparator);
+    QTextLayout layout(text);
     const QFontMetricsF metrics(label.font());
     const int spacing = qRound(metrics.lineSpacing());
     const qreal width = label.contentsRect().width();
@@ -43,7 +46,7 @@ QSize layOutLines(const QLabel& label, QTextLayout& layout,
         return {};
     // The text reaches down to the lowest ink of its last line: its descenders, if it has any.
     const QTextLine last = layout.lineAt(lines - 1);
-    const QString lastText = label.text().mid(last.textStart(), last.textLength());
+    const QString lastText = text.mid(last.textStart(), last.textLength());
     const qreal inkBelowBaseline = std::max<qreal>(0, metrics.tightBoundingRect(lastText).bottom());
     return {int(std::ceil(widest)), int(std::ceil(last.y() + metrics.ascent() + inkBelowBaseline))};
 }
@@ -61,8 +64,7 @@ protected:
         QPainter painter(&label);
         painter.setPen(label.palette().color(label.foregroundRole()));
         const QPointF origin = label.contentsRect().topLeft();
-        QTextLayout layout(label.text());
-        layOutLines(label, layout, [&](const QTextLine& line) { line.draw(&painter, origin); });
+        layOutLines(label, [&](const QTextLine& line) { line.draw(&painter, origin); });
         return true; // the label's own painting would set the lines again, rounded up
     }
 };
@@ -77,8 +79,7 @@ void SetLinesAtWholePixelSpacing(QLabel& label)
 
 QSize WrappedTextSize(const QLabel& label)
 {
-    QTextLayout layout(label.text());
-    return layOutLines(label, layout);
+    return layOutLines(label);
 }
 
 } // namespace vareldo
