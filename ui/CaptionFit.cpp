@@ -79,7 +79,8 @@ void CondenseCaptionsToTheirBoxes(QWidget& window)
     for (QLabel* label : window.findChildren<QLabel*>()) {
         // Panels are plain frames; a tab's page is a plain widget.
         const QWidget* parent = label->parentWidget();
-        const auto* panel = parent->metaObject() == &QFrame::staticMetaObject ? static_cast<const QFrame*>(parent) : nullptr;
+        const auto* panel =
+            parent->metaObject() == &QFrame::staticMetaObject ? static_cast<const QFrame*>(parent) : nullptr;
         if (panel && panel->frameShape() != QFrame::NoFrame && !label->wordWrap())
             fitPanelLabel(*label, *panel);
     }
