@@ -1,6 +1,7 @@
 #include "ui/ControlLooks.h"
 
 #include "core/NamedControls.h"
+#include "ui/FontSubstitutes.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>
@@ -56,10 +57,7 @@ const Look looks[] = {
 
 QFont segoeUi(int pixelHeight, Weight weight)
 {
-    QFont font(QStringLiteral("Segoe UI"));
-    font.setPixelSize(pixelHeight);
-    font.setBold(weight == Weight::Bold);
-    return font;
+    return DesignedFace(QStringLiteral("Segoe UI"), pixelHeight, weight == Weight::Bold);
 }
 
 void apply(QWidget& control, const Look& look)

@@ -6,10 +6,12 @@
 #include "text/Amounts.h"
 #include "text/NumberReading.h"
 #include "text/NumberWriting.h"
+#include "ui/CaptionFit.h"
 #include "ui/ControlLooks.h"
 #include "ui/LocaleNumberSettings.h"
 #include "ui/MessageBoxes.h"
 #include "ui/TeachingMaterials.h"
+#include "ui/WrappedLabels.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -71,6 +73,10 @@ T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)
     for (QLabel* label : findChildren<QLabel*>())
         if (fitsItsText(*label))
             label->adjustSize();
+    CondenseCaptionsToTheirBoxes(*this);
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->wordWrap() && label->frameShape() == QFrame::NoFrame)
+            SetLinesAtWholePixelSpacing(*label);
     bindEvents();
     dispatch(&T_PRINCIPALE::FormCreate, this);
 }

@@ -1,9 +1,12 @@
 #include "tests/ui/WindowHarness.h"
+#include "ui/FontSubstitutes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -242,6 +245,40 @@ TEST_F(Layout_, MissingFacesAreReplacedByMetricAlikes)
 {
     const QString face = QFontInfo(find<QLabel>("Label1").font()).family();
     EXPECT_TRUE(face == u"Segoe UI" || face == u"Open Sans") << str(face);
+
+    const struct {
+        const char* face;
+        const char* standIn;
+    } substitutes[] = {{"Segoe UI", "Open Sans"}, {"Arial", "Liberation Sans"}};
+    for (const auto& row : substitutes) {
+        SCOPED_TRACE(row.face);
+        const QFont font = DesignedFace(QString::fromLatin1(row.face), 12, false);
+        if (QFontDatabase::families().contains(QString::fromLatin1(row.face))) {
+            EXPECT_EQ(row.face, str(QFontInfo(font).family()));
+            EXPECT_EQ(QFont::AnyStretch, font.stretch()) << "an installed face is used as it is";
+        } else {
+            EXPECT_EQ(row.standIn, str(QFontInfo(font).family()));
+        }
+    }
+}
+
+TEST_F(Layout_, AutoSizedLabelsComeCloseToTheDesignedWidths)
+{
+    // One-character labels are left out: at 6 px a pixel of rounding is 16 %.
+    double sum = 0;
+    int count = 0;
+    for (const Row& row : Layout) {
+        const auto* label = window->findChild<QLabel*>(QString::fromLatin1(row.name));
+        if (!label || FixedBoxes.contains(QString::fromLatin1(row.name)) || label->text().size() < 2)
+            continue;
+        SCOPED_TRACE(str(label->objectName() + u' ' + label->text()));
+        const double ratio = QFontMetricsF(label->font()).horizontalAdvance(label->text()) / row.geometry.width();
+        EXPECT_NEAR(1.0, ratio, 0.05) << "designed " << row.geometry.width() << " px";
+        sum += ratio;
+        ++count;
+    }
+    ASSERT_GT(count, 15);
+    EXPECT_NEAR(1.0, sum / count, 0.01) << "mean of " << count << " labels";
 }
 
 TEST_F(Layout_, ResizingMovesOnlyBannerAndPages)
