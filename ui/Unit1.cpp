@@ -11,6 +11,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/TeachingMaterials.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
@@ -58,6 +59,8 @@ T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::T_PRINCIPALE>()), context_(std::move(context))
 {
     ui_->setupUi(this);
+    // Completing from the list would turn a typed 150 into 15000: the box takes what is typed.
+    ui_->ComboBoxReddito->setCompleter(nullptr);
     // A box keeps all that is typed or pasted: the number reading, not the box, decides what is a number.
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->setMaxLength(std::numeric_limits<int>::max());
@@ -211,6 +214,9 @@ void T_PRINCIPALE::FormCreate(QObject*)
     // Adding the first choice selects it; the box shows the layout's text with no choice made.
     income.setCurrentIndex(-1);
     income.setEditText(layoutText);
+    // A list given no current row of its own makes its first row current when it opens,
+    // which looks like a choice made.
+    income.view()->setCurrentIndex(QModelIndex());
 
     CaricaConfigurazione(context_.exeFolder, state_, context_.showMessage);
 
