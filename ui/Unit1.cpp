@@ -16,6 +16,7 @@
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFile>
+#include <QIcon>
 #include <QPixmap>
 
 #include <limits>
@@ -64,6 +65,7 @@ T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)
     // A box keeps all that is typed or pasted: the number reading, not the box, decides what is a number.
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->setMaxLength(std::numeric_limits<int>::max());
+    setWindowIcon(QIcon(QStringLiteral(":/icon/vareldo.png")));
     ApplyControlLooks(*this);
     PrepareTaxChart(*ui_->ChartTasse);
     loadIntroduction();
