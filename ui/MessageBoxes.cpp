@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -69,6 +70,8 @@ void showBox(QMessageBox::Icon icon, const QString& caption, const QString& text
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
+    // "OK" in every language: Qt's translations would give, for example, "Aceptar".
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     wrapTextToTheBox(box);
     box.exec();
 }

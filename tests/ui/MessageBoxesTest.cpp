@@ -2,6 +2,7 @@
 
 #include "text/Failures.h"
 #include "ui/MessageText.h"
+#include "ui/QtTranslations.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,10 @@
 #include <QImage>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace vareldo {
@@ -168,6 +171,20 @@ TEST(MessageBoxes, LastChanceReportHasItsOwnCaptionAndTheErrorIcon)
     EXPECT_TRUE(seen.text.endsWith(QStringLiteral(".\n'x' is not a valid floating point value.\n"))) << str(seen.text);
     EXPECT_EQ(QMessageBox::Critical, seen.icon);
     EXPECT_EQ(QStringList{QStringLiteral("OK")}, seen.buttons);
+}
+
+TEST(MessageBoxes, OkStaysOkInEveryLanguage)
+{
+    for (const char* language : {"it", "es", "zh_CN"}) {
+        SCOPED_TRACE(language);
+        const std::unique_ptr<QTranslator> installed(InstallQtTranslation(*qApp, QLocale(QString::fromLatin1(language))));
+        ASSERT_NE(nullptr, installed) << "Qt's translations are installed by scripts/deps";
+        for (const auto& show : {std::function<void()>([] { ShowMessagePos(QStringLiteral("x"), -1, -1); }),
+                                 std::function<void()>([] { HandleException(EOverflow()); })}) {
+            const BoxSeen seen = readAndClose(show);
+            EXPECT_EQ("OK", str(seen.buttons.join(u'|')));
+        }
+    }
 }
 
 // Qt's box as it is, for the looks of a short text.
