@@ -12,6 +12,8 @@
 #include "ui/TeachingMaterials.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
@@ -46,6 +48,14 @@ bool fitsItsText(const QLabel& label)
     return !label.wordWrap() && !label.hasScaledContents() && label.frameShape() == QFrame::NoFrame;
 }
 
+// A plain widget reads as a "filler" to a screen reader; this one is the program's window.
+QAccessibleInterface* accessibleAsWindow(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(T_PRINCIPALE::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 WindowContext DesktopContext()
@@ -59,9 +69,16 @@ WindowContext DesktopContext()
 T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::T_PRINCIPALE>()), context_(std::move(context))
 {
+    static bool windowRoleInstalled = false;
+    if (!windowRoleInstalled) {
+        QAccessible::installFactory(accessibleAsWindow);
+        windowRoleInstalled = true;
+    }
     ui_->setupUi(this);
     // Completing from the list would turn a typed 150 into 15000: the box takes what is typed.
     ui_->ComboBoxReddito->setCompleter(nullptr);
+    // The list that the income box makes for itself takes the focus when it opens.
+    ui_->ComboBoxReddito->view()->setAccessibleName(ui_->ComboBoxReddito->accessibleName());
     // A box keeps all that is typed or pasted: the number reading, not the box, decides what is a number.
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->setMaxLength(std::numeric_limits<int>::max());
