@@ -77,7 +77,8 @@ T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)
     ui_->setupUi(this);
     // Completing from the list would turn a typed 150 into 15000: the box takes what is typed.
     ui_->ComboBoxReddito->setCompleter(nullptr);
-    // The list that the income box makes for itself takes the focus when it opens.
+    // The edit line and the list that the income box makes for itself are read out on their own.
+    ui_->ComboBoxReddito->lineEdit()->setAccessibleName(ui_->ComboBoxReddito->accessibleName());
     ui_->ComboBoxReddito->view()->setAccessibleName(ui_->ComboBoxReddito->accessibleName());
     // A box keeps all that is typed or pasted: the number reading, not the box, decides what is a number.
     for (QLineEdit* box : findChildren<QLineEdit*>())

@@ -112,6 +112,8 @@ TEST_F(Accessibility, EveryControlThatTakesFocusHasANameThatSaysWhatItIs)
     }
     for (const auto& [key, name] : FocusNames)
         EXPECT_TRUE(seen.contains(key)) << str(key) << " takes no focus";
+    // The income box's edit line hands the focus to the box, but a screen reader shows it.
+    EXPECT_EQ("SCEGLIERE UN REDDITO TOTALE", str(accessible(*income.lineEdit()).text(QAccessible::Name)));
 }
 
 TEST_F(Accessibility, CaptionsBesideTheIncomeBoxAndThePercentageBoxesAreTheirLabels)
