@@ -7,6 +7,7 @@
 #include "text/NumberReading.h"
 #include "text/NumberWriting.h"
 #include "ui/ControlLooks.h"
+#include "ui/LayoutPalette.h"
 #include "ui/LocaleNumberSettings.h"
 #include "ui/MessageBoxes.h"
 #include "ui/TeachingMaterials.h"
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QPixmap>
+#include <QStyle>
 
 #include <limits>
 #include <stdexcept>
@@ -84,6 +86,11 @@ T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->setMaxLength(std::numeric_limits<int>::max());
     setWindowIcon(QIcon(QStringLiteral(":/icon/vareldo.png")));
+    // The layout's fixed colours (blue, green and red captions on the button face, black text
+    // in the silver panel's boxes) read only on light faces: on a dark desktop the window
+    // keeps the style's light palette, as classic programs do. On a light one it follows the desktop.
+    if (IsDarkPalette(palette()))
+        setPalette(style()->standardPalette());
     ApplyControlLooks(*this);
     PrepareTaxChart(*ui_->ChartTasse);
     loadIntroduction();
