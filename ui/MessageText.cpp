@@ -53,8 +53,10 @@ qreal bottom(const QTextLayout& layout)
 
 } // namespace
 
-MessageText::MessageText(const QString& text, QWidget* parent) : QWidget(parent), text_(text)
+MessageText::MessageText(const QString& text, QWidget* parent) : QLabel(parent)
 {
+    setTextFormat(Qt::PlainText);
+    setText(text);
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
@@ -68,7 +70,7 @@ void MessageText::setWrapWidth(int width)
 
 int MessageText::naturalWidth() const
 {
-    return static_cast<int>(std::ceil(widestLine(*layOut(text_, font(), Unbounded))));
+    return static_cast<int>(std::ceil(widestLine(*layOut(text(), font(), Unbounded))));
 }
 
 QSize MessageText::minimumSizeHint() const
@@ -84,15 +86,15 @@ QSize MessageText::sizeHint() const
 
 int MessageText::heightForWidth(int width) const
 {
-    return static_cast<int>(std::ceil(bottom(*layOut(text_, font(), width))));
+    return static_cast<int>(std::ceil(bottom(*layOut(text(), font(), width))));
 }
 
 QStringList MessageText::displayLines() const
 {
-    const auto layout = layOut(text_, font(), contentsRect().width());
+    const auto layout = layOut(text(), font(), contentsRect().width());
     QStringList lines;
     for (int i = 0; i < layout->lineCount(); ++i)
-        lines << text_.mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength());
+        lines << text().mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength());
     return lines;
 }
 
@@ -101,7 +103,7 @@ void MessageText::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
     const QRect area = contentsRect();
-    const auto layout = layOut(text_, font(), area.width());
+    const auto layout = layOut(text(), font(), area.width());
     // Centred upright, as the box's own label stands beside the icon.
     const qreal top = area.top() + std::max<qreal>(0, (area.height() - bottom(*layout)) / 2);
     layout->draw(&painter, QPointF(area.left(), top));

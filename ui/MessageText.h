@@ -1,20 +1,19 @@
 #pragma once
 
+#include <QLabel>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 
 namespace vareldo {
 
 // A message box's text that wraps at word boundaries and, where one word is wider than
 // the box, inside that word, so that the whole text stays in view. The text is drawn as
-// given; line breaks in it start new lines.
-class MessageText : public QWidget {
+// given; line breaks in it start new lines. A label still, for screen readers.
+class MessageText : public QLabel {
     Q_OBJECT
 public:
     explicit MessageText(const QString& text, QWidget* parent = nullptr);
 
-    QString text() const { return text_; }
     // The widest the text lays itself out before it wraps.
     void setWrapWidth(int width);
 
@@ -32,7 +31,6 @@ protected:
 private:
     int naturalWidth() const;
 
-    QString text_;
     int wrapWidth_ = QWIDGETSIZE_MAX;
 };
 

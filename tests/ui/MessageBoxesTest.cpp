@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -87,6 +89,7 @@ struct BoxSeen {
     const MessageText* wrapped = nullptr; // none: the box's own label shows the text
     QRect wrappedArea;                    // in the box
     QStringList wrappedLines;
+    QString wrappedReads; // what a screen reader reads for it
     QString title;
     QString text;
     Qt::TextFormat format = Qt::AutoText;
@@ -122,6 +125,8 @@ BoxSeen readAndClose(const std::function<void()>& show)
             seen.wrapped = wrapped;
             seen.wrappedArea = QRect(wrapped->mapTo(box, QPoint(0, 0)), wrapped->size());
             seen.wrappedLines = wrapped->displayLines();
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(const_cast<MessageText*>(wrapped));
+            seen.wrappedReads = read ? read->text(QAccessible::Name) : QString();
             // The text drawn as it would be on its own, to check that every line fits.
             for (const QString& line : seen.wrappedLines) {
                 const qreal width = QFontMetricsF(wrapped->font()).horizontalAdvance(line.trimmed());
@@ -262,6 +267,7 @@ TEST(MessageBoxes, LongWordsWrapInsideThemAndTheWholeTextStaysInView)
         EXPECT_TRUE(QRect(QPoint(0, 0), seen.size).contains(seen.wrappedArea));
         EXPECT_GT(seen.wrappedLines.size(), 1);
         EXPECT_EQ(str(row.text), str(seen.wrappedLines.join(QString()))) << "every character is drawn once";
+        EXPECT_EQ(str(row.text), str(seen.wrappedReads)) << "a screen reader reads the message";
     }
 }
 
