@@ -4,7 +4,6 @@
 #include <QAccessibleInterface>
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QChartView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

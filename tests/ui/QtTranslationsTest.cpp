@@ -4,13 +4,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTranslator>
 
 #include <memory>
