@@ -15,6 +15,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
@@ -86,12 +87,10 @@ T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->setMaxLength(std::numeric_limits<int>::max());
     setWindowIcon(QIcon(QStringLiteral(":/icon/vareldo.png")));
-    // The layout's fixed colours (blue, green and red captions on the button face, black text
-    // in the silver panel's boxes) read only on light faces: on a dark desktop the window
-    // keeps the style's light palette, as classic programs do. On a light one it follows the desktop.
     if (IsDarkPalette(palette()))
-        setPalette(style()->standardPalette());
-    ApplyControlLooks(*this);
+        keepLightPalette();
+    else
+        ApplyControlLooks(*this);
     PrepareTaxChart(*ui_->ChartTasse);
     loadIntroduction();
     // The substitute faces are wider or narrower than the designed ones.
@@ -152,10 +151,23 @@ void T_PRINCIPALE::loadIntroduction()
         ui_->Image1->setPixmap(QPixmap(picture));
 }
 
+void T_PRINCIPALE::keepLightPalette()
+{
+    // The layout's fixed colours (blue, green and red captions on the button face, black text
+    // in the silver panel's boxes) read only on light faces: on a dark desktop the window
+    // keeps the style's light palette, as classic programs do. On a light one it follows the desktop.
+    keepsLightPalette_ = true;
+    setPalette(style()->standardPalette());
+    ApplyControlLooks(*this);
+}
+
 void T_PRINCIPALE::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LocaleChange)
         TakeNumberSettingsFromLocale();
+    // A desktop that turns dark while the window is open hands it its palette this way.
+    if (event->type() == QEvent::PaletteChange && !keepsLightPalette_ && IsDarkPalette(QApplication::palette()))
+        keepLightPalette();
     QWidget::changeEvent(event);
 }
 

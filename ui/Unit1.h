@@ -73,6 +73,7 @@ private:
     void dispatch(Handler handler, QObject* sender);
     void bindEvents();
     void loadIntroduction();
+    void keepLightPalette();
     QWidget& control(const QString& name) const;
 
     std::unique_ptr<Ui::T_PRINCIPALE> ui_;
@@ -81,6 +82,7 @@ private:
     TaxCalculations calculations_{state_, *this};
     SummaryPrinter printer_;
     std::optional<ChartSeries> chartSeries_;
+    bool keepsLightPalette_ = false;
 };
 
 } // namespace vareldo

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
 
@@ -113,10 +115,11 @@ const Text Texts[] = {
     {"ListBox1", 3, {2, 2, 300, 40}},
 };
 
-// The contrast of every text in the table, in a window built under the given desktop palette.
-std::map<std::string, double> contrasts(const QPalette& desktop)
+// The contrast of every text in the table, in a window built under one desktop palette and
+// shown under another.
+std::map<std::string, double> contrasts(const QPalette& built, const QPalette& shown)
 {
-    const DesktopPalette palette(desktop);
+    const DesktopPalette palette(built);
     SettingsGuard italian{Italian};
     ExeFolder folder;
     folder.writeUsualFiles();
@@ -124,6 +127,7 @@ std::map<std::string, double> contrasts(const QPalette& desktop)
     T_PRINCIPALE window(RecordingContext(folder.path(), sent));
     window.AppendMemoLine(QStringLiteral("Calcolo delle Imposte per un Reddito LORDO di €10000,00"));
     window.show();
+    const DesktopPalette change(shown);
     auto& pages = *window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     std::map<std::string, double> found;
     for (int page = 0; page < pages.count(); ++page) {
@@ -143,14 +147,23 @@ std::map<std::string, double> contrasts(const QPalette& desktop)
 
 TEST(DarkPalette, EveryTextKeepsTheContrastItHasOnALightDesktop)
 {
-    const auto light = contrasts(lightDesktop());
-    const auto dark = contrasts(darkDesktop());
-    for (const Text& text : Texts) {
-        SCOPED_TRACE(text.control);
-        EXPECT_GT(light.at(text.control), 3.0) << "the light desktop shows the text at all";
-        EXPECT_GE(dark.at(text.control), light.at(text.control) - 0.05)
-            << "contrast " << dark.at(text.control) << ":1 on the dark desktop, " << light.at(text.control)
-            << ":1 on the light one";
+    const auto light = contrasts(lightDesktop(), lightDesktop());
+    const struct {
+        const char* what;
+        std::map<std::string, double> found;
+    } darkCases[] = {
+        {"started on a dark desktop", contrasts(darkDesktop(), darkDesktop())},
+        {"the desktop turned dark while the window is open", contrasts(lightDesktop(), darkDesktop())},
+    };
+    for (const auto& dark : darkCases) {
+        SCOPED_TRACE(dark.what);
+        for (const Text& text : Texts) {
+            SCOPED_TRACE(text.control);
+            EXPECT_GT(light.at(text.control), 3.0) << "the light desktop shows the text at all";
+            EXPECT_GE(dark.found.at(text.control), light.at(text.control) - 0.05)
+                << "contrast " << dark.found.at(text.control) << ":1 on the dark desktop, " << light.at(text.control)
+                << ":1 on the light one";
+        }
     }
 }
 
@@ -163,6 +176,28 @@ TEST(DarkPalette, OnALightDesktopTheWindowFollowsTheDesktop)
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Base, QPalette::Text, QPalette::Button})
         EXPECT_EQ(str(lightDesktop().color(role).name()), str(window.palette().color(role).name())) << role;
     EXPECT_EQ("#e4e0d8", str(window.palette().color(QPalette::Window).name())) << "the desktop's button face";
+}
+
+TEST(DarkPalette, ADesktopTurningDarkLeavesTheResultAsTheCalculationLeftIt)
+{
+    const DesktopPalette palette(lightDesktop());
+    SettingsGuard italian{Italian};
+    ExeFolder folder;
+    folder.writeUsualFiles();
+    Sent sent;
+    T_PRINCIPALE window(RecordingContext(folder.path(), sent));
+    window.show();
+    window.findChild<QPushButton*>(QStringLiteral("ButtonCalcolaTasse"))->click();
+    const QLabel& result = *window.findChild<QLabel*>(QStringLiteral("LabelRisultatoTasse"));
+    const QString resultText = result.text();
+    const QSize resultSize = result.size();
+
+    const DesktopPalette turned(darkDesktop());
+    QApplication::processEvents();
+    EXPECT_EQ("#008000", str(result.palette().color(QPalette::WindowText).name()));
+    EXPECT_EQ(str(resultText), str(result.text()));
+    EXPECT_EQ(resultSize, result.size());
+    EXPECT_EQ(27, result.font().pixelSize());
 }
 
 } // namespace
