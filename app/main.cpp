@@ -1,6 +1,7 @@
 #include "ui/FontSubstitutes.h"
 #include "ui/LocaleNumberSettings.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QtTranslations.h"
 #include "ui/Unit1.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     char* qtArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
     QApplication app(qtArgc, qtArgv);
     vareldo::SubstituteMissingFaces();
+    vareldo::InstallQtTranslation(app, QLocale::system());
 
     try {
         vareldo::T_PRINCIPALE window;

@@ -1,12 +1,19 @@
 #include "ui/MessageBoxes.h"
 
 #include "text/Failures.h"
+#include "ui/MessageText.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace vareldo {
 
@@ -27,12 +34,45 @@ QString ApplicationTitle()
 
 namespace {
 
+// The widest box before its text wraps: half the screen, at most 500 px, as Qt's own rule.
+int widestUnwrappedBox(const QWidget& box)
+{
+    const QScreen* screen = box.screen();
+    const int screenWidth = screen ? screen->availableGeometry().width() : 1000;
+    return std::min(screenWidth / 2, 500);
+}
+
+// Qt's box wraps its label at word boundaries only, so one long word makes it wider than
+// the screen, and clips it. A text that would widen the box past its limit is shown by a
+// text that also breaks inside words; a shorter one keeps the box's own label.
+void wrapTextToTheBox(QMessageBox& box)
+{
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    QLayout* layout = box.layout();
+    if (!label || !layout)
+        return;
+    const int unwrapped = layout->totalMinimumSize().width();
+    const int widest = widestUnwrappedBox(box);
+    if (unwrapped <= widest)
+        return;
+    auto* text = new MessageText(label->text(), &box);
+    text->setObjectName(QStringLiteral("MessageText"));
+    text->setFont(label->font());
+    text->setContentsMargins(label->contentsMargins());
+    text->setWrapWidth(label->sizeHint().width() - (unwrapped - widest));
+    delete layout->replaceWidget(label, text);
+    label->hide();
+}
+
 void showBox(QMessageBox::Icon icon, const QString& caption, const QString& text, QWidget* owner)
 {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
+    // "OK" in every language: Qt's translations would give, for example, "Aceptar".
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    wrapTextToTheBox(box);
     box.exec();
 }
 

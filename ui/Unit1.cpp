@@ -8,16 +8,23 @@
 #include "text/NumberWriting.h"
 #include "ui/CaptionFit.h"
 #include "ui/ControlLooks.h"
+#include "ui/LayoutPalette.h"
 #include "ui/LocaleNumberSettings.h"
 #include "ui/MessageBoxes.h"
 #include "ui/TeachingMaterials.h"
 #include "ui/WrappedLabels.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFile>
+#include <QIcon>
 #include <QPixmap>
+#include <QStyle>
 
 #include <limits>
 #include <stdexcept>
@@ -46,6 +53,14 @@ bool fitsItsText(const QLabel& label)
     return !label.wordWrap() && !label.hasScaledContents() && label.frameShape() == QFrame::NoFrame;
 }
 
+// A plain widget reads as a "filler" to a screen reader; this one is the program's window.
+QAccessibleInterface* accessibleAsWindow(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(T_PRINCIPALE::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 WindowContext DesktopContext()
@@ -59,15 +74,29 @@ WindowContext DesktopContext()
 T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::T_PRINCIPALE>()), context_(std::move(context))
 {
+    static bool windowRoleInstalled = false;
+    if (!windowRoleInstalled) {
+        QAccessible::installFactory(accessibleAsWindow);
+        windowRoleInstalled = true;
+    }
     ui_->setupUi(this);
     // A search of the window's tree at every read or write cost more than the calculation.
     for (QWidget* named : findChildren<QWidget*>())
         if (!named->objectName().isEmpty() && !controls_.contains(named->objectName()))
             controls_.insert(named->objectName(), named);
+    // Completing from the list would turn a typed 150 into 15000: the box takes what is typed.
+    ui_->ComboBoxReddito->setCompleter(nullptr);
+    // The edit line and the list that the income box makes for itself are read out on their own.
+    ui_->ComboBoxReddito->lineEdit()->setAccessibleName(ui_->ComboBoxReddito->accessibleName());
+    ui_->ComboBoxReddito->view()->setAccessibleName(ui_->ComboBoxReddito->accessibleName());
     // A box keeps all that is typed or pasted: the number reading, not the box, decides what is a number.
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->setMaxLength(std::numeric_limits<int>::max());
-    ApplyControlLooks(*this);
+    setWindowIcon(QIcon(QStringLiteral(":/icon/vareldo.png")));
+    if (IsDarkPalette(palette()))
+        keepLightPalette();
+    else
+        ApplyControlLooks(*this);
     loadIntroduction();
     // The substitute faces are wider or narrower than the designed ones.
     for (QLabel* label : findChildren<QLabel*>())
@@ -131,10 +160,23 @@ void T_PRINCIPALE::loadIntroduction()
         ui_->Image1->setPixmap(QPixmap(picture));
 }
 
+void T_PRINCIPALE::keepLightPalette()
+{
+    // The layout's fixed colours (blue, green and red captions on the button face, black text
+    // in the silver panel's boxes) read only on light faces: on a dark desktop the window
+    // keeps the style's light palette, as classic programs do. On a light one it follows the desktop.
+    keepsLightPalette_ = true;
+    setPalette(style()->standardPalette());
+    ApplyControlLooks(*this);
+}
+
 void T_PRINCIPALE::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LocaleChange)
         TakeNumberSettingsFromLocale();
+    // A desktop that turns dark while the window is open hands it its palette this way.
+    if (event->type() == QEvent::PaletteChange && !keepsLightPalette_ && IsDarkPalette(QApplication::palette()))
+        keepLightPalette();
     QWidget::changeEvent(event);
 }
 
@@ -221,6 +263,9 @@ void T_PRINCIPALE::FormCreate(QObject*)
     // Adding the first choice selects it; the box shows the layout's text with no choice made.
     income.setCurrentIndex(-1);
     income.setEditText(layoutText);
+    // A list given no current row of its own makes its first row current when it opens,
+    // which looks like a choice made.
+    income.view()->setCurrentIndex(QModelIndex());
 
     CaricaConfigurazione(context_.exeFolder, state_, context_.showMessage);
 

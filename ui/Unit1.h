@@ -71,6 +71,7 @@ private:
     void dispatch(Handler handler, QObject* sender);
     void bindEvents();
     void loadIntroduction();
+    void keepLightPalette();
     QWidget& control(const QString& name) const;
 
     std::unique_ptr<Ui::T_PRINCIPALE> ui_;
@@ -79,6 +80,7 @@ private:
     CalculationState state_;
     TaxCalculations calculations_{state_, *this};
     SummaryPrinter printer_;
+    bool keepsLightPalette_ = false;
 };
 
 } // namespace vareldo

@@ -12,6 +12,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QImage>
+#include <QItemSelectionModel>
 
 #include <vector>
 
@@ -227,6 +231,62 @@ TEST_F(CalculationPage, WorkTypeBoxesExcludeEachOtherByMouseAndKeyboard)
         }
     }
     EXPECT_TRUE(sent.errors.isEmpty());
+}
+
+// Typed key by key, as a pupil types: the list's "15000" and "50000" must not complete them.
+TEST_F(CalculationPage, TypedIncomeIsCalculatedAsTypedNotCompletedFromTheList)
+{
+    const struct {
+        const char* typed;
+        const char* result;
+    } cases[] = {
+        {"150", "Imposte Totali: €34,00"},
+        {"50", "Imposte Totali: €12,00"},
+        {"1", "Imposte Totali: €0,00"},
+        {"2000", "Imposte Totali: €460,00"},
+        {"10000", "Imposte Totali: €2.300,00"},
+    };
+    auto& income = find<QComboBox>("ComboBoxReddito");
+    // The list completes only in a box that has the keyboard focus.
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    income.lineEdit()->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(income.lineEdit()->hasFocus());
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.typed);
+        income.lineEdit()->selectAll();
+        QTest::keyClicks(income.lineEdit(), QString::fromLatin1(row.typed));
+        EXPECT_EQ(row.typed, str(income.currentText()));
+        EXPECT_FALSE(income.lineEdit()->hasSelectedText()) << "nothing offered beyond what was typed";
+        click("ButtonCalcolaTasse");
+        EXPECT_EQ(str(QString::fromUtf8(row.result)), str(label("LabelRisultatoTasse")));
+    }
+    EXPECT_TRUE(sent.messages.isEmpty()) << str(sent.messages.join(u'|'));
+}
+
+TEST_F(CalculationPage, OpenedIncomeListShowsNoEntryAsSelectedUntilOneIsPicked)
+{
+    auto& income = find<QComboBox>("ComboBoxReddito");
+    QAbstractItemView& list = *income.view();
+    income.showPopup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list.window()));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(list.selectionModel()->hasSelection());
+    EXPECT_FALSE(list.currentIndex().isValid()) << "row " << list.currentIndex().row() << " is current";
+    const QImage shown = list.viewport()->grab().toImage();
+    const QRgb highlight = list.palette().color(QPalette::Highlight).rgb();
+    int highlighted = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            highlighted += shown.pixel(x, y) == highlight;
+    EXPECT_EQ(0, highlighted) << "pixels of the highlight colour in the opened list";
+    EXPECT_EQ("10000", str(income.currentText()));
+    EXPECT_EQ(-1, income.currentIndex());
+
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ("10000", str(income.currentText())) << "the first entry, picked by the keys";
+    EXPECT_EQ(0, income.currentIndex());
 }
 
 TEST_F(CalculationPage, TypingAndEnterInIncomeBoxAddNoChoiceAndChangeNothing)

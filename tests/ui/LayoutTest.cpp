@@ -8,6 +8,8 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -174,6 +176,17 @@ TEST_F(Layout_, WindowHasItsTitleSizeBannerAndPages)
         EXPECT_EQ(tabs[i].caption, str(pages.tabText(i)));
     }
     EXPECT_EQ(0, pages.currentIndex());
+}
+
+TEST_F(Layout_, WindowBearsTheProgramsIcon)
+{
+    const QIcon icon = window->windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    const QImage drawn(QStringLiteral(":/icon/vareldo.png"));
+    ASSERT_EQ(QSize(256, 256), drawn.size());
+    EXPECT_EQ(QList<QSize>{drawn.size()}, icon.availableSizes());
+    EXPECT_TRUE(icon.pixmap(drawn.size()).toImage().convertToFormat(drawn.format()) == drawn)
+        << "the window's icon is another picture";
 }
 
 TEST_F(Layout_, PanelsHaveRaisedBevelsAndTheirColours)

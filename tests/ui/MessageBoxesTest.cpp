@@ -1,16 +1,25 @@
 #include "ui/MessageBoxes.h"
 
 #include "text/Failures.h"
+#include "ui/MessageText.h"
+#include "ui/QtTranslations.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace vareldo {
@@ -74,6 +83,13 @@ TEST(LastChanceReport, NamesKindModuleOffsetAndMessage)
 
 struct BoxSeen {
     bool shown = false;
+    QSize size;
+    QRect screen; // the screen's available area
+    QImage picture;
+    const MessageText* wrapped = nullptr; // none: the box's own label shows the text
+    QRect wrappedArea;                    // in the box
+    QStringList wrappedLines;
+    QString wrappedReads; // what a screen reader reads for it
     QString title;
     QString text;
     Qt::TextFormat format = Qt::AutoText;
@@ -102,6 +118,22 @@ BoxSeen readAndClose(const std::function<void()>& show)
             seen.buttons << button->text().remove(u'&');
         seen.okIsDefault = box->defaultButton() == box->button(QMessageBox::Ok);
         seen.modal = box->isModal();
+        seen.size = box->size();
+        seen.screen = box->screen()->availableGeometry();
+        seen.picture = box->grab().toImage();
+        if (const auto* wrapped = box->findChild<MessageText*>(); wrapped && wrapped->isVisible()) {
+            seen.wrapped = wrapped;
+            seen.wrappedArea = QRect(wrapped->mapTo(box, QPoint(0, 0)), wrapped->size());
+            seen.wrappedLines = wrapped->displayLines();
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(const_cast<MessageText*>(wrapped));
+            seen.wrappedReads = read ? read->text(QAccessible::Name) : QString();
+            // The text drawn as it would be on its own, to check that every line fits.
+            for (const QString& line : seen.wrappedLines) {
+                const qreal width = QFontMetricsF(wrapped->font()).horizontalAdvance(line.trimmed());
+                EXPECT_LE(width, wrapped->width()) << "line \"" << str(line) << '"';
+            }
+            EXPECT_LE(wrapped->heightForWidth(wrapped->width()), wrapped->height()) << "lines cut off below";
+        }
         box->button(QMessageBox::Ok)->click();
     });
     poll.start();
@@ -144,6 +176,99 @@ TEST(MessageBoxes, LastChanceReportHasItsOwnCaptionAndTheErrorIcon)
     EXPECT_TRUE(seen.text.endsWith(QStringLiteral(".\n'x' is not a valid floating point value.\n"))) << str(seen.text);
     EXPECT_EQ(QMessageBox::Critical, seen.icon);
     EXPECT_EQ(QStringList{QStringLiteral("OK")}, seen.buttons);
+}
+
+TEST(MessageBoxes, OkStaysOkInEveryLanguage)
+{
+    for (const char* language : {"it", "es", "zh_CN"}) {
+        SCOPED_TRACE(language);
+        const std::unique_ptr<QTranslator> installed(InstallQtTranslation(*qApp, QLocale(QString::fromLatin1(language))));
+        ASSERT_NE(nullptr, installed) << "Qt's translations are installed by scripts/deps";
+        for (const auto& show : {std::function<void()>([] { ShowMessagePos(QStringLiteral("x"), -1, -1); }),
+                                 std::function<void()>([] { HandleException(EOverflow()); })}) {
+            const BoxSeen seen = readAndClose(show);
+            EXPECT_EQ("OK", str(seen.buttons.join(u'|')));
+        }
+    }
+}
+
+// Qt's box as it is, for the looks of a short text.
+BoxSeen qtsOwnBox(QMessageBox::Icon icon, const QString& text)
+{
+    QMessageBox box(icon, ApplicationTitle(), text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.show();
+    QApplication::processEvents();
+    BoxSeen seen;
+    seen.size = box.size();
+    seen.picture = box.grab().toImage();
+    return seen;
+}
+
+// Texts that Qt's box shows whole, on one line or wrapped between words, look as they do there.
+TEST(MessageBoxes, TextsThatQtsBoxShowsWholeLookAsThere)
+{
+    const QString folder = QStringLiteral("La cartella specificata non esiste: /opt/vareldo/FAQ_DIDATTICHE");
+    const QString words = QStringLiteral("Una frase di molte parole brevi ").repeated(8).trimmed();
+    const struct {
+        const char* what;
+        QString text;
+        QMessageBox::Icon icon;
+        std::function<void()> show;
+    } cases[] = {
+        {"income error", QStringLiteral("Errore: 'abc' is not a valid floating point value"), QMessageBox::NoIcon,
+         [] { ShowMessagePos(QStringLiteral("Errore: 'abc' is not a valid floating point value"), -1, -1); }},
+        {"one letter", QStringLiteral("x"), QMessageBox::NoIcon, [] { ShowMessagePos(QStringLiteral("x"), -1, -1); }},
+        {"folder", folder, QMessageBox::NoIcon, [&] { ShowMessagePos(folder, -1, -1); }},
+        {"many short words", words, QMessageBox::NoIcon, [&] { ShowMessagePos(words, -1, -1); }},
+        {"error display", QStringLiteral("Floating point overflow."), QMessageBox::Critical,
+         [] { HandleException(EOverflow()); }},
+        {"two lines", QStringLiteral("Riga uno\nRiga due"), QMessageBox::Critical,
+         [] { ShowErrorBox(QStringLiteral("Riga uno\nRiga due")); }},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        const BoxSeen seen = readAndClose(row.show);
+        ASSERT_TRUE(seen.shown);
+        const BoxSeen qts = qtsOwnBox(row.icon, row.text);
+        EXPECT_EQ(qts.size, seen.size);
+        EXPECT_TRUE(qts.picture == seen.picture) << "the box is drawn otherwise than Qt's own";
+    }
+}
+
+// Qt's box clips a word wider than the box; this one breaks inside it.
+TEST(MessageBoxes, LongWordsWrapInsideThemAndTheWholeTextStaysInView)
+{
+    const QString income = QStringLiteral("Errore: ") + FailureMessage(EConvertError::InvalidFloat(QString(200, u'7')));
+    const QString shortened = ErrorDisplayText(FailureMessage(EConvertError::InvalidFloat(QString(300, u'9'))));
+    ASSERT_TRUE(shortened.contains(u'…')) << str(shortened);
+    const QString path = QStringLiteral("La cartella specificata non esiste: ") +
+                         QStringLiteral("/scuola/classe_terza/laboratorio_di_economia/").repeated(6) +
+                         QStringLiteral("FAQ_DIDATTICHE");
+    const struct {
+        const char* what;
+        QString text;
+        std::function<void()> show;
+    } cases[] = {
+        {"200 digits of income", income, [&] { ShowMessagePos(income, -1, -1); }},
+        {"shortened around the ellipsis", shortened,
+         [] { HandleException(EConvertError::InvalidFloat(QString(300, u'9'))); }},
+        {"long folder path", path, [&] { ShowMessagePos(path, -1, -1); }},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        const BoxSeen seen = readAndClose(row.show);
+        ASSERT_TRUE(seen.shown);
+        EXPECT_EQ(str(row.text), str(seen.text)) << "the message, exactly";
+        EXPECT_LE(seen.size.width(), std::min(seen.screen.width() / 2, 500)) << "the box fits the screen";
+        EXPECT_LE(seen.size.height(), seen.screen.height());
+        ASSERT_NE(nullptr, seen.wrapped);
+        EXPECT_TRUE(QRect(QPoint(0, 0), seen.size).contains(seen.wrappedArea));
+        EXPECT_GT(seen.wrappedLines.size(), 1);
+        EXPECT_EQ(str(row.text), str(seen.wrappedLines.join(QString()))) << "every character is drawn once";
+        EXPECT_EQ(str(row.text), str(seen.wrappedReads)) << "a screen reader reads the message";
+    }
 }
 
 } // namespace
