@@ -3,6 +3,8 @@
 #include "core/CalculationState.h"
 #include "text/NumberWriting.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
@@ -154,10 +156,23 @@ ScaleLayout layOutScale(const std::vector<ChartSeries>& series, const QFontMetri
     return layout;
 }
 
+// A screen reader announces the chart as a chart, not as an anonymous pane.
+QAccessibleInterface* accessibleAsChart(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(TaxChart::staticMetaObject.className()) && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    return nullptr;
+}
+
 } // namespace
 
 TaxChart::TaxChart(QWidget* parent) : QWidget(parent), title_(QStringLiteral("ISTOGRAMMA : IMPOSTE PER SCAGLIONI"))
 {
+    static const bool chartRoleInstalled = [] {
+        QAccessible::installFactory(accessibleAsChart);
+        return true;
+    }();
+    (void)chartRoleInstalled;
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(title_);
 }

@@ -80,7 +80,8 @@ def main():
 
     named = {(n.getRoleName(), n.name) for n in nodes}
     for role, name in [("text", "Introduzione"), ("text", "PROSPETTO RIASSUNTIVO"),
-                       ("list", "Documenti didattici"), ("image", "Infografica: NUOVA IRPEF 2024")]:
+                       ("list", "Documenti didattici"), ("image", "Infografica: NUOVA IRPEF 2024"),
+                       ("chart", "ISTOGRAMMA : IMPOSTE PER SCAGLIONI")]:
         if (role, name) not in named:
             failures.append("no %s named %r" % (role, name))
     pictures = [n for n in nodes if n.getRoleName() == "image"]

@@ -101,6 +101,8 @@ TEST_F(ChartOnTheWindow, ScreenReaderHearsTheTitleAndEveryBarOfTheLastRebuild)
     QAccessibleInterface* told = QAccessible::queryAccessibleInterface(&chart());
     ASSERT_NE(nullptr, told);
     EXPECT_EQ(str(ChartTitle), str(told->text(QAccessible::Name)));
+    EXPECT_EQ(QAccessible::Chart, told->role());
+    EXPECT_EQ("", str(told->text(QAccessible::Description))) << "no bars before the first rebuild";
 
     calculate("50000", "ButtonCalcolaTasse");
     find<QComboBox>("ComboBoxReddito").setEditText(QStringLiteral("100000"));
