@@ -1,5 +1,5 @@
-# Install layout and the Debian package. Included at the end of the top-level CMakeLists.txt,
-# once the Vareldo target exists.
+# Install layout. Included at the end of the top-level CMakeLists.txt, once the Vareldo target
+# exists. The Debian package (debian/, built by scripts/package) installs through these rules.
 #
 # The program reads config.ini and FAQ_DIDATTICHE from its own folder, so the three live together
 # in lib/vareldo; bin/vareldo is a link to it, which the program sees through to its real folder.
@@ -18,24 +18,9 @@ install(CODE "
   file(CREATE_LINK \"../${vareldo_program_dir}/Vareldo\" \"\${bin_dir}/vareldo\" SYMBOLIC)
 ")
 
+# Desktop integration: menu entry, software-centre listing, manual page and the icons that
+# tools/icona draws.
 install(FILES "${vareldo_assets_dir}/vareldo.desktop" DESTINATION "share/applications")
-install(FILES "${vareldo_assets_dir}/vareldo.png" DESTINATION "share/icons/hicolor/256x256/apps")
-
-set(CPACK_GENERATOR "DEB")
-set(CPACK_PACKAGE_NAME "vareldo")
-set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_VENDOR "Vareldo developers")
-set(CPACK_PACKAGE_CONTACT "Vareldo developers")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Teaching simulator of the Italian income tax (IRPEF 2024)")
-set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
-
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vareldo developers")
-set(CPACK_DEBIAN_PACKAGE_SECTION "education")
-set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
-set(CPACK_STRIP_FILES ON)
-# The Qt and C++ libraries come from the linked executable; the platform plugin and the fonts
-# are loaded at run time, so they are named by hand.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-open-sans, fonts-liberation2")
-
-include(CPack)
+install(FILES "${vareldo_assets_dir}/org.vareldo.vareldo.metainfo.xml" DESTINATION "share/metainfo")
+install(FILES "${vareldo_assets_dir}/vareldo.1" DESTINATION "share/man/man1")
+install(DIRECTORY "${vareldo_assets_dir}/icons/hicolor" DESTINATION "share/icons")

@@ -1,9 +1,14 @@
-// Draws the program's desktop icon, three rising bars in the chart's bracket colours and a euro sign.
-// Usage: icona <output.png>
-// The icon is committed as assets/vareldo.png; run this tool only to redraw it.
+// Draws the program's desktop icon, three rising bars in the chart's bracket colours and a euro
+// sign, as the PNG files of every hicolor size and as one scalable SVG.
+// Usage: icona <hicolor-folder>
+// The icons are committed below assets/icons/hicolor; run this tool only to redraw them.
 
 #include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -14,63 +19,132 @@
 
 namespace {
 
-constexpr int iconSize = 256;
+// Every shape is given on a 256-pixel square and scaled to the size drawn.
+constexpr double designSize = 256;
+constexpr std::array<int, 6> pixelSizes{16, 32, 48, 64, 128, 256};
+const QString iconName = QStringLiteral("vareldo");
 
-struct Bar {
-    QRect box;
+struct Shape {
+    QRectF box;
+    double radius;
     QColor colour;
 };
 
-// Red, blue and green are the colours of the three brackets in the program's chart.
-const std::array<Bar, 3> bars{{
-    {QRect(54, 142, 42, 62), QColor(0xff, 0x00, 0x00)},
-    {QRect(107, 110, 42, 94), QColor(0x00, 0x00, 0xff)},
-    {QRect(160, 74, 42, 130), QColor(0x00, 0x80, 0x00)},
+const QColor ink(0x1a, 0x1a, 0x1a);
+
+// An orange frame round a white card; red, blue and green are the colours of the three
+// brackets in the program's chart.
+const std::array<Shape, 5> shapes{{
+    {QRectF(8, 8, 240, 240), 44, QColor(0xf2, 0x8c, 0x1c)},
+    {QRectF(26, 26, 204, 204), 30, Qt::white},
+    {QRectF(54, 142, 42, 62), 5, QColor(0xff, 0x00, 0x00)},
+    {QRectF(107, 110, 42, 94), 5, QColor(0x00, 0x00, 0xff)},
+    {QRectF(160, 74, 42, 130), 5, QColor(0x00, 0x80, 0x00)},
 }};
 
-void drawFrame(QPainter& painter)
-{
-    QPainterPath outer;
-    outer.addRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
-    painter.fillPath(outer, QColor(0xf2, 0x8c, 0x1c));
-    QPainterPath inner;
-    inner.addRoundedRect(QRectF(26, 26, 204, 204), 30, 30);
-    painter.fillPath(inner, Qt::white);
-}
+struct Baseline {
+    QPointF from;
+    QPointF to;
+    double width;
+};
+const Baseline baseline{QPointF(44, 210), QPointF(212, 210), 7};
 
-void drawBars(QPainter& painter)
-{
-    for (const Bar& bar : bars) {
-        QPainterPath shape;
-        shape.addRoundedRect(QRectF(bar.box), 5, 5);
-        painter.fillPath(shape, bar.colour);
-    }
-    painter.setPen(QPen(QColor(0x1a, 0x1a, 0x1a), 7, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(44, 210, 212, 210);
-}
+const QRectF euroBox(36, 26, 110, 104);
 
-void drawEuroSign(QPainter& painter)
+// The euro sign as an outline, centred in its box, so that the PNG files and the SVG show the
+// same glyph whatever fonts the viewer has.
+QPainterPath euroSign()
 {
     QFont font;
     font.setFamilies({QStringLiteral("Open Sans"), QStringLiteral("Liberation Sans")});
     font.setPixelSize(84);
     font.setWeight(QFont::ExtraBold);
-    painter.setFont(font);
-    painter.setPen(QColor(0x1a, 0x1a, 0x1a));
-    painter.drawText(QRect(36, 26, 110, 104), Qt::AlignCenter, QStringLiteral("€"));
+    const QString euro = QStringLiteral("€");
+    const QFontMetricsF metrics(font);
+    const QPointF origin(euroBox.center().x() - metrics.horizontalAdvance(euro) / 2,
+                         euroBox.center().y() + (metrics.ascent() - metrics.descent()) / 2);
+    QPainterPath path;
+    path.addText(origin, font, euro);
+    // Glyph outlines are drawn for the non-zero rule; overlapping strokes must not cut holes.
+    path.setFillRule(Qt::WindingFill);
+    return path;
 }
 
-QImage drawIcon()
+QImage drawIcon(int size, const QPainterPath& euro)
 {
-    QImage icon(iconSize, iconSize, QImage::Format_ARGB32);
+    QImage icon(size, size, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    drawFrame(painter);
-    drawBars(painter);
-    drawEuroSign(painter);
+    painter.scale(size / designSize, size / designSize);
+    for (const Shape& shape : shapes) {
+        QPainterPath path;
+        path.addRoundedRect(shape.box, shape.radius, shape.radius);
+        painter.fillPath(path, shape.colour);
+    }
+    painter.setPen(QPen(ink, baseline.width, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(baseline.from, baseline.to);
+    painter.fillPath(euro, ink);
     return icon;
+}
+
+QString svgPathData(const QPainterPath& path)
+{
+    QString data;
+    QTextStream out(&data);
+    out.setRealNumberNotation(QTextStream::FixedNotation);
+    out.setRealNumberPrecision(2);
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element element = path.elementAt(i);
+        switch (element.type) {
+        case QPainterPath::MoveToElement:
+            out << 'M' << element.x << ' ' << element.y;
+            break;
+        case QPainterPath::LineToElement:
+            out << 'L' << element.x << ' ' << element.y;
+            break;
+        case QPainterPath::CurveToElement:
+            out << 'C' << element.x << ' ' << element.y;
+            break;
+        case QPainterPath::CurveToDataElement:
+            out << ' ' << element.x << ' ' << element.y;
+            break;
+        }
+    }
+    return data;
+}
+
+QString colourName(const QColor& colour) { return colour.name(QColor::HexRgb); }
+
+QString drawSvg(const QPainterPath& euro)
+{
+    QString svg;
+    QTextStream out(&svg);
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << designSize << "\" height=\""
+        << designSize << "\" viewBox=\"0 0 " << designSize << ' ' << designSize << "\">\n";
+    for (const Shape& shape : shapes) {
+        out << "  <rect x=\"" << shape.box.x() << "\" y=\"" << shape.box.y() << "\" width=\""
+            << shape.box.width() << "\" height=\"" << shape.box.height() << "\" rx=\""
+            << shape.radius << "\" fill=\"" << colourName(shape.colour) << "\"/>\n";
+    }
+    out << "  <line x1=\"" << baseline.from.x() << "\" y1=\"" << baseline.from.y() << "\" x2=\""
+        << baseline.to.x() << "\" y2=\"" << baseline.to.y() << "\" stroke=\"" << colourName(ink)
+        << "\" stroke-width=\"" << baseline.width << "\" stroke-linecap=\"round\"/>\n"
+        << "  <path fill=\"" << colourName(ink) << "\" fill-rule=\"nonzero\" d=\""
+        << svgPathData(euro) << "\"/>\n"
+        << "</svg>\n";
+    return svg;
+}
+
+bool makeFolderFor(const QString& path) { return QDir().mkpath(QFileInfo(path).path()); }
+
+bool writeText(const QString& path, const QString& text)
+{
+    QFile file(path);
+    const QByteArray contents = text.toUtf8();
+    return makeFolderFor(path) && file.open(QIODevice::WriteOnly)
+        && file.write(contents) == contents.size();
 }
 
 } // namespace
@@ -85,12 +159,22 @@ int main(int argc, char* argv[])
     QTextStream errors(stderr);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 2) {
-        errors << "usage: icona <output.png>\n";
+        errors << "usage: icona <hicolor-folder>\n";
         return 2;
     }
-    const QString outputPath = arguments.at(1);
-    if (!drawIcon().save(outputPath, "PNG")) {
-        errors << "cannot write " << outputPath << '\n';
+    const QDir hicolor(arguments.at(1));
+    const QPainterPath euro = euroSign();
+    for (int size : pixelSizes) {
+        const QString path = hicolor.filePath(
+            QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(iconName));
+        if (!makeFolderFor(path) || !drawIcon(size, euro).save(path, "PNG")) {
+            errors << "cannot write " << path << '\n';
+            return 1;
+        }
+    }
+    const QString svgPath = hicolor.filePath(QStringLiteral("scalable/apps/%1.svg").arg(iconName));
+    if (!writeText(svgPath, drawSvg(euro))) {
+        errors << "cannot write " << svgPath << '\n';
         return 1;
     }
     return 0;
