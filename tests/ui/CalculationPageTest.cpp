@@ -25,14 +25,6 @@ namespace {
 
 class CalculationPage : public WindowTest {
 protected:
-    void typeIncome(const QString& text)
-    {
-        auto& income = find<QComboBox>("ComboBoxReddito");
-        income.lineEdit()->clear();
-        QTest::keyClicks(income.lineEdit(), text);
-        ASSERT_EQ(str(text), str(income.currentText()));
-    }
-
     void click(const char* button) { find<QPushButton>(button).click(); }
     QString label(const char* name) const { return find<QLabel>(name).text(); }
 

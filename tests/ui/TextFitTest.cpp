@@ -22,14 +22,6 @@ namespace {
 // and style, against the part of its box that is seen.
 class TextFit : public WindowTest {
 protected:
-    void typeIncome(const QString& text)
-    {
-        auto& income = find<QComboBox>("ComboBoxReddito");
-        income.lineEdit()->clear();
-        QTest::keyClicks(income.lineEdit(), text);
-        ASSERT_EQ(str(text), str(income.currentText()));
-    }
-
     void runWorkedExample()
     {
         typeIncome(QStringLiteral("100000"));

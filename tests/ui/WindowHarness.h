@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 
 #include <memory>
@@ -79,6 +82,15 @@ protected:
         if (!control)
             throw std::runtime_error(std::string("no control ") + name);
         return *control;
+    }
+
+    // Key by key into the income box, as a pupil types.
+    void typeIncome(const QString& text)
+    {
+        auto& income = find<QComboBox>("ComboBoxReddito");
+        income.lineEdit()->clear();
+        QTest::keyClicks(income.lineEdit(), text);
+        ASSERT_EQ(str(text), str(income.currentText()));
     }
 
     SettingsGuard italian{Italian};
