@@ -71,18 +71,50 @@ void drawLines(QPainter& painter, QPrinter& printer, const QStringList& lines)
     }
 }
 
-// Ending the job spools it and blocks; the window keeps taking events meanwhile.
-void endJobWhileEventsRun(QPainter& painter)
+// One job from its start to its hand-over, all of it on the thread that runs this.
+void printJob(const QPrinterInfo& printerInfo, const QStringList& lines)
 {
-    bool ended = false;
-    QEventLoop loop;
-    const std::unique_ptr<QThread> handOver(QThread::create([&painter, &ended] { ended = painter.end(); }));
-    QObject::connect(handOver.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    handOver->start();
-    loop.exec();
-    handOver->wait();
-    if (!ended)
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    if (!printer.isValid())
+        throw EPrinter::InvalidPrinter();
+    printer.setDocName(QString());
+    QPainter painter;
+    // A job the printing system refused to start has nothing to draw on and nothing to end.
+    if (!painter.begin(&printer))
         throw EPrinter::NotPrinting();
+
+    // What was drawn before a failure is still printed; the failure is shown after.
+    std::exception_ptr drawingFailure;
+    try {
+        drawLines(painter, printer, lines);
+    } catch (...) {
+        drawingFailure = std::current_exception();
+    }
+    if (!painter.end())
+        throw EPrinter::NotPrinting();
+    if (drawingFailure)
+        std::rethrow_exception(drawingFailure);
+}
+
+// The job runs on a worker of its own, since handing it over blocks; the window keeps taking
+// events meanwhile, and the job's failure is raised again here, in the click.
+void printWhileEventsRun(const QPrinterInfo& printerInfo, const QStringList& lines)
+{
+    std::exception_ptr failure;
+    QEventLoop loop;
+    const std::unique_ptr<QThread> job(QThread::create([&] {
+        try {
+            printJob(printerInfo, lines);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }));
+    QObject::connect(job.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    job->start();
+    loop.exec();
+    job->wait();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 } // namespace
@@ -120,25 +152,7 @@ void SummaryPrinter::Print(const QStringList& lines)
     printing_ = true;
     const auto jobClosed = qScopeGuard([this] { printing_ = false; });
 
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    if (!printer.isValid())
-        throw EPrinter::InvalidPrinter();
-    printer.setDocName(QString());
-    QPainter painter;
-    // A job the printing system refused to start has nothing to draw on and nothing to end.
-    if (!painter.begin(&printer))
-        throw EPrinter::NotPrinting();
-
-    // What was drawn before a failure is still printed; the failure is shown after.
-    std::exception_ptr drawingFailure;
-    try {
-        drawLines(painter, printer, lines);
-    } catch (...) {
-        drawingFailure = std::current_exception();
-    }
-    endJobWhileEventsRun(painter);
-    if (drawingFailure)
-        std::rethrow_exception(drawingFailure);
+    printWhileEventsRun(printerInfo, lines);
 }
 
 } // namespace vareldo

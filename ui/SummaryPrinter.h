@@ -16,8 +16,8 @@ QStringList DisplayLines(const QPlainTextEdit& memo);
 class SummaryPrinter {
 public:
     // Throws EPrinter when no printer can take the job, EIntOverflow from the line position.
-    // Runs the event loop while the job is handed over; a call in the meantime fails
-    // with "Printing in progress".
+    // The whole job runs on a worker thread while the event loop goes on; a call in the
+    // meantime fails with "Printing in progress".
     void Print(const QStringList& lines);
 
 private:
