@@ -71,18 +71,34 @@ void drawLines(QPainter& painter, QPrinter& printer, const QStringList& lines)
     }
 }
 
-// Ending the job spools it and blocks; the window keeps taking events meanwhile.
-void endJobWhileEventsRun(QPainter& painter)
+// The whole job on the calling thread, which is not the window's: the printer is opened,
+// begun, drawn on and ended where it was made. What was drawn before a failure is still
+// printed; the failure is handed back for the window's thread to raise.
+std::exception_ptr printJob(const QPrinterInfo& printerInfo, const QStringList& lines) noexcept
 {
-    bool ended = false;
-    QEventLoop loop;
-    const std::unique_ptr<QThread> handOver(QThread::create([&painter, &ended] { ended = painter.end(); }));
-    QObject::connect(handOver.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    handOver->start();
-    loop.exec();
-    handOver->wait();
-    if (!ended)
-        throw EPrinter::NotPrinting();
+    try {
+        QPrinter printer(printerInfo, QPrinter::HighResolution);
+        if (!printer.isValid())
+            throw EPrinter::InvalidPrinter();
+        printer.setDocName(QString());
+        QPainter painter;
+        // A job the printing system refused to start has nothing to draw on and nothing to end.
+        if (!painter.begin(&printer))
+            throw EPrinter::NotPrinting();
+        std::exception_ptr drawingFailure;
+        try {
+            drawLines(painter, printer, lines);
+        } catch (...) {
+            drawingFailure = std::current_exception();
+        }
+        if (!painter.end())
+            throw EPrinter::NotPrinting();
+        if (drawingFailure)
+            std::rethrow_exception(drawingFailure);
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -120,25 +136,18 @@ void SummaryPrinter::Print(const QStringList& lines)
     printing_ = true;
     const auto jobClosed = qScopeGuard([this] { printing_ = false; });
 
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    if (!printer.isValid())
-        throw EPrinter::InvalidPrinter();
-    printer.setDocName(QString());
-    QPainter painter;
-    // A job the printing system refused to start has nothing to draw on and nothing to end.
-    if (!painter.begin(&printer))
-        throw EPrinter::NotPrinting();
-
-    // What was drawn before a failure is still printed; the failure is shown after.
-    std::exception_ptr drawingFailure;
-    try {
-        drawLines(painter, printer, lines);
-    } catch (...) {
-        drawingFailure = std::current_exception();
-    }
-    endJobWhileEventsRun(painter);
-    if (drawingFailure)
-        std::rethrow_exception(drawingFailure);
+    // One job lives on one thread: the printer's device is not handed between threads midway.
+    // The window keeps taking events while the job is printed and handed over.
+    std::exception_ptr failure;
+    QEventLoop loop;
+    const std::unique_ptr<QThread> job(
+        QThread::create([&printerInfo, &lines, &failure] { failure = printJob(printerInfo, lines); }));
+    QObject::connect(job.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    job->start();
+    loop.exec();
+    job->wait();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 } // namespace vareldo

@@ -16,8 +16,8 @@ QStringList DisplayLines(const QPlainTextEdit& memo);
 class SummaryPrinter {
 public:
     // Throws EPrinter when no printer can take the job, EIntOverflow from the line position.
-    // Runs the event loop while the job is handed over; a call in the meantime fails
-    // with "Printing in progress".
+    // The job runs on a thread of its own while this one runs the event loop; a call in the
+    // meantime fails with "Printing in progress".
     void Print(const QStringList& lines);
 
 private:
