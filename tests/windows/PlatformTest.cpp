@@ -277,7 +277,7 @@ TEST(Title, TheTitleComesFromTheExecutablesName)
     const struct {
         const char* name;
         const char* title;
-    } cases[] = {{"Vareldo.exe", "Vareldo"}, {"VARELDO.EXE", "Vareldo"}, {"vareldo.test.exe", "Vareldo"}};
+    } cases[] = {{"Vareldo.exe", "Vareldo"}, {"VARELDO.EXE", "Vareldo"}, {"vareldo.test.exe", "vareldo"}};
     int run = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
