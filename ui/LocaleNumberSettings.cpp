@@ -1,15 +1,14 @@
 #include "ui/LocaleNumberSettings.h"
 
 #include "text/FormatSettings.h"
-
-#include <QLocale>
+#include "ui/Platform.h"
 
 namespace vareldo {
 
 void TakeNumberSettingsFromLocale()
 {
-    const QLocale locale = QLocale::system();
-    FormatSettings = FormatSettingsFromSymbols(locale.decimalPoint(), locale.groupSeparator());
+    const platform::NumberSymbols symbols = platform::UserNumberSymbols();
+    FormatSettings = FormatSettingsFromSymbols(symbols.decimal, symbols.grouping);
 }
 
 } // namespace vareldo

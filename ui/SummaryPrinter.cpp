@@ -71,50 +71,34 @@ void drawLines(QPainter& painter, QPrinter& printer, const QStringList& lines)
     }
 }
 
-// One job from its start to its hand-over, all of it on the thread that runs this.
-void printJob(const QPrinterInfo& printerInfo, const QStringList& lines)
+// The whole job on the calling thread, which is not the window's: the printer is opened,
+// begun, drawn on and ended where it was made. What was drawn before a failure is still
+// printed; the failure is handed back for the window's thread to raise.
+std::exception_ptr printJob(const QPrinterInfo& printerInfo, const QStringList& lines) noexcept
 {
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    if (!printer.isValid())
-        throw EPrinter::InvalidPrinter();
-    printer.setDocName(QString());
-    QPainter painter;
-    // A job the printing system refused to start has nothing to draw on and nothing to end.
-    if (!painter.begin(&printer))
-        throw EPrinter::NotPrinting();
-
-    // What was drawn before a failure is still printed; the failure is shown after.
-    std::exception_ptr drawingFailure;
     try {
-        drawLines(painter, printer, lines);
-    } catch (...) {
-        drawingFailure = std::current_exception();
-    }
-    if (!painter.end())
-        throw EPrinter::NotPrinting();
-    if (drawingFailure)
-        std::rethrow_exception(drawingFailure);
-}
-
-// The job runs on a worker of its own, since handing it over blocks; the window keeps taking
-// events meanwhile, and the job's failure is raised again here, in the click.
-void printWhileEventsRun(const QPrinterInfo& printerInfo, const QStringList& lines)
-{
-    std::exception_ptr failure;
-    QEventLoop loop;
-    const std::unique_ptr<QThread> job(QThread::create([&] {
+        QPrinter printer(printerInfo, QPrinter::HighResolution);
+        if (!printer.isValid())
+            throw EPrinter::InvalidPrinter();
+        printer.setDocName(QString());
+        QPainter painter;
+        // A job the printing system refused to start has nothing to draw on and nothing to end.
+        if (!painter.begin(&printer))
+            throw EPrinter::NotPrinting();
+        std::exception_ptr drawingFailure;
         try {
-            printJob(printerInfo, lines);
+            drawLines(painter, printer, lines);
         } catch (...) {
-            failure = std::current_exception();
+            drawingFailure = std::current_exception();
         }
-    }));
-    QObject::connect(job.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    job->start();
-    loop.exec();
-    job->wait();
-    if (failure)
-        std::rethrow_exception(failure);
+        if (!painter.end())
+            throw EPrinter::NotPrinting();
+        if (drawingFailure)
+            std::rethrow_exception(drawingFailure);
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -152,7 +136,18 @@ void SummaryPrinter::Print(const QStringList& lines)
     printing_ = true;
     const auto jobClosed = qScopeGuard([this] { printing_ = false; });
 
-    printWhileEventsRun(printerInfo, lines);
+    // One job lives on one thread: the printer's device is not handed between threads midway.
+    // The window keeps taking events while the job is printed and handed over.
+    std::exception_ptr failure;
+    QEventLoop loop;
+    const std::unique_ptr<QThread> job(
+        QThread::create([&printerInfo, &lines, &failure] { failure = printJob(printerInfo, lines); }));
+    QObject::connect(job.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    job->start();
+    loop.exec();
+    job->wait();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 } // namespace vareldo

@@ -16,7 +16,7 @@ QStringList DisplayLines(const QPlainTextEdit& memo);
 class SummaryPrinter {
 public:
     // Throws EPrinter when no printer can take the job, EIntOverflow from the line position.
-    // The whole job runs on a worker thread while the event loop goes on; a call in the
+    // The job runs on a thread of its own while this one runs the event loop; a call in the
     // meantime fails with "Printing in progress".
     void Print(const QStringList& lines);
 

@@ -11,6 +11,7 @@
 #include "ui/LayoutPalette.h"
 #include "ui/LocaleNumberSettings.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Platform.h"
 #include "ui/TeachingMaterials.h"
 #include "ui/WrappedLabels.h"
 
@@ -18,8 +19,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QIcon>
@@ -65,10 +65,10 @@ QAccessibleInterface* accessibleAsWindow(const QString& className, QObject* obje
 
 WindowContext DesktopContext()
 {
-    return {QCoreApplication::applicationDirPath() + u'/',
+    return {platform::ExecutableFolder(),
             [](const QString& text) { vareldo::ShowMessagePos(text, -1, -1); },
             ShowErrorBox,
-            [](const QUrl& folder) { QDesktopServices::openUrl(folder); }};
+            [](const QUrl& folder) { platform::OpenFolderInShell(QDir::toNativeSeparators(folder.toLocalFile())); }};
 }
 
 T_PRINCIPALE::T_PRINCIPALE(WindowContext context, QWidget* parent)

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <iostream>
 
 namespace vareldo::testing {
 namespace {
@@ -132,6 +133,17 @@ TEST(Configuration, ValuesComeFromTheFileOrTheirDefaults)
     }
 }
 
+// Windows lets only privileged users make symbolic links, and Wine none at all.
+bool symbolicLinksCanBeMade()
+{
+    namespace fs = std::filesystem;
+    const ExeFolder probe;
+    std::error_code failed;
+    fs::create_symlink(fs::path((probe.path() + u"target"_s).toStdString()),
+                       fs::path((probe.path() + u"link"_s).toStdString()), failed);
+    return !failed;
+}
+
 TEST(Configuration, OnlyAFileOrALinkToOneIsRead)
 {
     namespace fs = std::filesystem;
@@ -139,6 +151,7 @@ TEST(Configuration, OnlyAFileOrALinkToOneIsRead)
         const char* name;
         std::function<void(const ExeFolder&)> make;
         bool found;
+        bool link = false;
     };
     const Case cases[] = {
         {"no file", [](const ExeFolder&) {}, false},
@@ -148,7 +161,7 @@ TEST(Configuration, OnlyAFileOrALinkToOneIsRead)
          [](const ExeFolder& f) {
              fs::create_symlink(fs::path((f.path() + u"gone.ini"_s).toStdString()), f.configPath().toStdString());
          },
-         false},
+         false, true},
         {"link to a file",
          [](const ExeFolder& f) {
              QFile target(f.path() + u"real.ini"_s);
@@ -157,11 +170,16 @@ TEST(Configuration, OnlyAFileOrALinkToOneIsRead)
              target.close();
              fs::create_symlink(fs::path(target.fileName().toStdString()), f.configPath().toStdString());
          },
-         true},
+         true, true},
     };
     SettingsGuard italian(Italian);
+    const bool links = symbolicLinksCanBeMade();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        if (c.link && !links) {
+            std::cout << "[ NO LINKS ] " << c.name << ": this system makes no symbolic links for this user\n";
+            continue;
+        }
         ExeFolder folder;
         c.make(folder);
         CalculationState state;
