@@ -1,6 +1,7 @@
 #include "core/Calculations.h"
 
 #include "core/CalculationState.h"
+#include "core/ControlNames.h"
 #include "core/NamedControls.h"
 #include "text/Amounts.h"
 #include "text/Failures.h"
@@ -14,27 +15,6 @@ namespace vareldo {
 
 namespace {
 
-struct AmountPair {
-    const char16_t* checkBox;
-    const char16_t* amountBox;
-};
-
-// Summed in this order: the order decides where an overflow stops the sum.
-constexpr AmountPair TaxCredits[] = {
-    {u"ChecklavoroDipendente", u"EditLavoroDipendente"},
-    {u"CheckCarichiFamiliari", u"EditCarichiFamiliari"},
-    {u"CheckSpeseMediche", u"EditSpeseMediche"},
-    {u"CheckVarie", u"EditVarie"},
-    {u"ChecklavoroAutonomo", u"EditLavoroAutonomo"},
-    {u"CheckCreditiImposta", u"EditCreditoImposta"},
-    {u"CheckAltreDetrazioni", u"EditAltreDetrazioni"},
-};
-
-constexpr AmountPair Deductions[] = {
-    {u"CheckContributiPre", u"EditContributiPre"},
-    {u"CheckAltreDeduzioni", u"EditAltreDeduzioni"},
-};
-
 const QString Separator(52, u'-');
 
 QString amountText(double value)
@@ -42,18 +22,13 @@ QString amountText(double value)
     return FormatFloat(u"#,##0.00", value);
 }
 
-QString name(const char16_t* controlName)
-{
-    return QString::fromUtf16(controlName);
-}
-
 // Writes the sum into total as it goes, so an overflow leaves the part already summed.
-void sumTicked(const NamedControls& controls, std::span<const AmountPair> pairs, double& total)
+void sumTicked(const NamedControls& controls, std::span<const names::AmountPair> pairs, double& total)
 {
     total = 0;
-    for (const AmountPair& pair : pairs) {
-        if (controls.Checked(name(pair.checkBox)))
-            total = checkedAdd(total, StrToFloatDef(controls.Text(name(pair.amountBox)), 0));
+    for (const names::AmountPair& pair : pairs) {
+        if (controls.Checked(names::Name(pair.checkBox)))
+            total = checkedAdd(total, StrToFloatDef(controls.Text(names::Name(pair.amountBox)), 0));
     }
 }
 
@@ -98,7 +73,7 @@ void TaxCalculations::calculateProgressive()
     s_.TasseTotali = 0;
     s_.DetrazioniTotali = 0;
     s_.DeduzioniTotali = 0;
-    s_.RedditoTotale = StrToFloat(c_.Text(QStringLiteral("ComboBoxReddito")));
+    s_.RedditoTotale = StrToFloat(c_.Text(names::Name(names::ComboBoxReddito)));
 
     c_.ClearMemo();
     c_.AppendMemoLine(Format(u"Calcolo delle Imposte per un Reddito LORDO di €%.2f", {s_.RedditoTotale}));
@@ -118,15 +93,15 @@ void TaxCalculations::calculateProgressive()
     c_.AppendMemoLine(Separator);
 
     s_.RedditoRimanente = afterDeductions < 0 ? 0 : afterDeductions;
-    c_.SetText(QStringLiteral("LabelRedditoRimanente"),
+    c_.SetText(names::Name(names::LabelRedditoRimanente),
                QStringLiteral("Reddito Rimanente: €") + amountText(s_.RedditoRimanente));
-    c_.SetText(QStringLiteral("LabelDetrazioniTotali"),
+    c_.SetText(names::Name(names::LabelDetrazioniTotali),
                QStringLiteral("Totale Detrazioni: €") + amountText(s_.DetrazioniTotali));
-    c_.SetText(QStringLiteral("LabelDeduzioniTotali"),
+    c_.SetText(names::Name(names::LabelDeduzioniTotali),
                QStringLiteral("Totale Deduzioni: €") + amountText(s_.DeduzioniTotali));
-    c_.SetText(QStringLiteral("CalcoloScaglione1"), QString());
-    c_.SetText(QStringLiteral("CalcoloScaglione2"), QString());
-    c_.SetText(QStringLiteral("CalcoloScaglione3"), QString());
+    c_.SetText(names::Name(names::CalcoloScaglione[0]), QString());
+    c_.SetText(names::Name(names::CalcoloScaglione[1]), QString());
+    c_.SetText(names::Name(names::CalcoloScaglione[2]), QString());
 
     walkProgressiveBrackets();
 
@@ -144,7 +119,7 @@ void TaxCalculations::calculateProgressive()
     c_.AppendMemoLine(Separator);
 
     c_.SetResultColour(ColourGreen);
-    c_.SetText(QStringLiteral("LabelRisultatoTasse"), QStringLiteral("Imposte Totali: €") + amountText(s_.TasseTotali));
+    c_.SetText(names::Name(names::LabelRisultatoTasse), QStringLiteral("Imposte Totali: €") + amountText(s_.TasseTotali));
     c_.AggiornaGrafico(s_);
 }
 
@@ -162,14 +137,14 @@ void TaxCalculations::walkProgressiveBrackets()
 
         switch (i) {
         case 1:
-            c_.SetText(QStringLiteral("LabDa1"), QStringLiteral("Da 0 a €") + amountText(limits[1]));
+            c_.SetText(names::Name(names::LabDa[0]), QStringLiteral("Da 0 a €") + amountText(limits[1]));
             break;
         case 2:
-            c_.SetText(QStringLiteral("LabDa2"),
+            c_.SetText(names::Name(names::LabDa[1]),
                        QStringLiteral("Da €") + amountText(limits[1]) + QStringLiteral(" a €") + amountText(limits[2]));
             break;
         default:
-            c_.SetText(QStringLiteral("LabDa3"), QStringLiteral("Da €") + amountText(limits[2]) + QStringLiteral(" in poi"));
+            c_.SetText(names::Name(names::LabDa[2]), QStringLiteral("Da €") + amountText(limits[2]) + QStringLiteral(" in poi"));
             break;
         }
 
@@ -182,7 +157,7 @@ void TaxCalculations::walkProgressiveBrackets()
         };
         // Bracket 3 is named by its lower limit: it has no upper one worth showing.
         const double shownLimit = i == 3 ? limits[2] : limits[i];
-        c_.SetText(QStringLiteral("CalcoloScaglione%1").arg(i),
+        c_.SetText(names::Name(names::CalcoloScaglione[i - 1]),
                    Format(labelFormats[i - 1], {amountText(shownLimit), ratePercent(rates[i]),
                                                 amountText(s_.Tasse[i]), amountText(s_.RedditoRimanente)}));
 
@@ -198,7 +173,7 @@ void TaxCalculations::Button6Click()
 
 void TaxCalculations::CalcolaImposte()
 {
-    s_.RedditoTotale = StrToFloat(c_.Text(QStringLiteral("ComboBoxReddito")));
+    s_.RedditoTotale = StrToFloat(c_.Text(names::Name(names::ComboBoxReddito)));
     s_.RedditoRimanente = s_.RedditoTotale;
     s_.TasseTotali = 0;
     for (int i = 1; i <= 3; ++i) {
@@ -214,10 +189,10 @@ void TaxCalculations::CalcolaImposteScaglione(int i, double& RedditoRimanente, d
     takeBracket(s_, i, RedditoRimanente, RedditoScaglione, Tasse, TasseTotali);
 
     if (i == 1)
-        c_.SetText(QStringLiteral("LabelRedditoRimanente1"),
+        c_.SetText(names::Name(names::LabelRedditoRimanente1),
                    QStringLiteral("Reddito Rimanente Tassato dopo Scaglione 1: €") + amountText(RedditoRimanente));
     else if (i == 2)
-        c_.SetText(QStringLiteral("LabelRedditoRimanente2"),
+        c_.SetText(names::Name(names::LabelRedditoRimanente2),
                    QStringLiteral("Reddito Rimanente Tassato dopo Scaglione 2: €") + amountText(RedditoRimanente));
 }
 
@@ -229,34 +204,34 @@ void TaxCalculations::AggiornaLabelScaglione(int i, double Tasse, double Reddito
         u"Scaglione 3+: €%s (aliquota %.0f%%), Tasse: €%s, ULTIMO SCAGLIONE: €%s",
     };
     const double shownLimit = i == 3 ? s_.LimitiScaglioni[2] : s_.LimitiScaglioni[i];
-    c_.SetText(QStringLiteral("CalcoloScaglione%1").arg(i),
+    c_.SetText(names::Name(names::CalcoloScaglione[i - 1]),
                Format(labelFormats[i - 1], {amountText(shownLimit), ratePercent(s_.Aliquote[i]), amountText(Tasse),
                                             amountText(RedditoRimanente)}));
 }
 
 void TaxCalculations::AggiornaInterfaccia(double TasseTotali)
 {
-    c_.SetText(QStringLiteral("LabelRisultatoTasse"), QStringLiteral("Imposte Totali: €") + amountText(TasseTotali));
+    c_.SetText(names::Name(names::LabelRisultatoTasse), QStringLiteral("Imposte Totali: €") + amountText(TasseTotali));
     c_.AggiornaGrafico(s_);
 }
 
 void TaxCalculations::CalcolaDetrazioni()
 {
-    sumTicked(c_, TaxCredits, s_.DetrazioniTotali);
+    sumTicked(c_, names::TaxCredits, s_.DetrazioniTotali);
 }
 
 void TaxCalculations::CalcolaDeduzioni()
 {
-    sumTicked(c_, Deductions, s_.DeduzioniTotali);
+    sumTicked(c_, names::Deductions, s_.DeduzioniTotali);
 }
 
 void TaxCalculations::Button1Click()
 {
     CalcolaDetrazioni();
     CalcolaDeduzioni();
-    c_.SetText(QStringLiteral("LabelDetrazioniTotali"),
+    c_.SetText(names::Name(names::LabelDetrazioniTotali),
                QStringLiteral("Totale Detrazioni: €") + amountText(s_.DetrazioniTotali));
-    c_.SetText(QStringLiteral("LabelDeduzioniTotali"),
+    c_.SetText(names::Name(names::LabelDeduzioniTotali),
                QStringLiteral("Totale Deduzioni: €") + amountText(s_.DeduzioniTotali));
 }
 

@@ -24,15 +24,9 @@ double checkedAdd(double a, double b) { return checked(a + b); }
 double checkedSub(double a, double b) { return checked(a - b); }
 double checkedMul(double a, double b) { return checked(a * b); }
 
-double checkedDiv(double a, double b)
-{
-    if (b == 0) {
-        if (a == 0 || std::isnan(a))
-            throw EInvalidOp();
-        throw EZeroDivide();
-    }
-    return checked(a / b);
-}
+// Only percentages divide, and always by 100: a zero divisor would give an infinity or a NaN,
+// which fail as any other result out of range does.
+double checkedDiv(double a, double b) { return checked(a / b); }
 
 std::int64_t Round(double value)
 {

@@ -40,8 +40,6 @@ EOverflow::EOverflow() : Exception(QStringLiteral("Floating point overflow")) {}
 
 EInvalidOp::EInvalidOp() : Exception(QStringLiteral("Invalid floating point operation")) {}
 
-EZeroDivide::EZeroDivide() : Exception(QStringLiteral("Floating point division by zero")) {}
-
 EIntOverflow::EIntOverflow() : Exception(QStringLiteral("Integer overflow")) {}
 
 EPrinter EPrinter::NoDefaultPrinter()

@@ -44,13 +44,6 @@ public:
     const char* ClassName() const noexcept override { return "EInvalidOp"; }
 };
 
-// A division whose divisor is zero.
-class EZeroDivide : public Exception {
-public:
-    EZeroDivide();
-    const char* ClassName() const noexcept override { return "EZeroDivide"; }
-};
-
 // A 32-bit integer addition that overflows.
 class EIntOverflow : public Exception {
 public:

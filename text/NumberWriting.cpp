@@ -53,7 +53,7 @@ struct Expansion {
     char digit(int index) const { return index < rec.DigitCount ? rec.Digits[index] : '0'; }
 };
 
-// Fixed notation below 10^18 needs at most 17 digits, 5 separators, a sign, a decimal separator
+// Fixed notation below 10^17 needs at most 17 digits, 5 separators, a sign, a decimal separator
 // and 2 decimals: built on the stack, the text is allocated once.
 class FixedTextBuffer {
 public:

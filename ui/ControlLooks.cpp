@@ -2,6 +2,7 @@
 
 #include "core/NamedControls.h"
 #include "ui/FontSubstitutes.h"
+#include "ui/NamedChild.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>
@@ -88,9 +89,7 @@ void ApplyControlLooks(QWidget& window)
     window.setPalette(palette);
 
     for (const Look& look : looks) {
-        auto* control = window.findChild<QWidget*>(QString::fromLatin1(look.name));
-        Q_ASSERT_X(control, "ApplyControlLooks", look.name);
-        apply(*control, look);
+        apply(NamedChild<QWidget>(window, QString::fromLatin1(look.name)), look);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "ui/LayoutPalette.h"
 #include "ui/LocaleNumberSettings.h"
 #include "ui/MessageBoxes.h"
+#include "ui/NamedChild.h"
 #include "ui/Platform.h"
 #include "ui/TeachingMaterials.h"
 #include "ui/WrappedLabels.h"
@@ -27,7 +28,6 @@
 #include <QStyle>
 
 #include <limits>
-#include <stdexcept>
 
 namespace vareldo {
 
@@ -37,14 +37,15 @@ const char* const IncomeChoices[] = {"10000", "15000", "20000", "25000", "30000"
                                      "50000", "75000", "100000", "200000", "1000000", "10000000"};
 
 struct DefaultAmount {
-    const char* box;
-    const char* text;
+    const char16_t* box;
+    const char16_t* text;
 };
 
 const DefaultAmount DefaultAmounts[] = {
-    {"EditLavoroDipendente", "1000"}, {"EditCarichiFamiliari", "500"}, {"EditSpeseMediche", "300"},
-    {"EditVarie", "200"},             {"EditLavoroAutonomo", "0"},     {"EditCreditoImposta", "1000"},
-    {"EditContributiPre", "1000"},
+    {names::TaxCredits[0].amountBox, u"1000"}, {names::TaxCredits[1].amountBox, u"500"},
+    {names::TaxCredits[2].amountBox, u"300"},  {names::TaxCredits[3].amountBox, u"200"},
+    {names::TaxCredits[4].amountBox, u"0"},    {names::TaxCredits[5].amountBox, u"1000"},
+    {names::Deductions[0].amountBox, u"1000"},
 };
 
 // Single-line labels fit their text; boxed and wrapping ones, the banner and the picture keep theirs.
@@ -184,7 +185,7 @@ QWidget& T_PRINCIPALE::control(const QString& name) const
 {
     QWidget* found = controls_.value(name);
     if (!found)
-        throw std::invalid_argument("No control named " + name.toStdString());
+        throw MissingControl(name, "control");
     return *found;
 }
 
@@ -201,14 +202,14 @@ QString T_PRINCIPALE::Text(const QString& name) const
         return area->toPlainText();
     if (auto* button = qobject_cast<QAbstractButton*>(&found))
         return button->text();
-    throw std::invalid_argument("Control without text: " + name.toStdString());
+    throw MissingControl(name, "control with a text");
 }
 
 bool T_PRINCIPALE::Checked(const QString& name) const
 {
     auto* box = qobject_cast<QCheckBox*>(&control(name));
     if (!box)
-        throw std::invalid_argument("Not a check box: " + name.toStdString());
+        throw MissingControl(name, "check box");
     return box->isChecked();
 }
 
@@ -216,7 +217,7 @@ void T_PRINCIPALE::SetText(const QString& labelName, const QString& text)
 {
     auto* label = qobject_cast<QLabel*>(&control(labelName));
     if (!label)
-        throw std::invalid_argument("Not a label: " + labelName.toStdString());
+        throw MissingControl(labelName, "label");
     label->setText(text);
     // adjustSize keeps the top-left corner.
     if (fitsItsText(*label))
@@ -270,7 +271,7 @@ void T_PRINCIPALE::FormCreate(QObject*)
     CaricaConfigurazione(context_.exeFolder, state_, context_.showMessage);
 
     for (const DefaultAmount& amount : DefaultAmounts)
-        findChild<QLineEdit*>(QString::fromLatin1(amount.box))->setText(QString::fromLatin1(amount.text));
+        NamedChild<QLineEdit>(*this, names::Name(amount.box)).setText(names::Name(amount.text));
 }
 
 void T_PRINCIPALE::ButtonCalcolaTasseClick(QObject*)
