@@ -1,5 +1,5 @@
-#include "tests/core/FakeControls.h"
-#include "tests/text/SettingsGuard.h"
+#include "tests/support/FakeControls.h"
+#include "tests/support/SettingsGuard.h"
 
 #include "text/Failures.h"
 

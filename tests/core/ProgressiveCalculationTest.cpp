@@ -1,6 +1,6 @@
-#include "tests/WorkedExample.h"
-#include "tests/core/FakeControls.h"
-#include "tests/text/SettingsGuard.h"
+#include "tests/support/WorkedExample.h"
+#include "tests/support/FakeControls.h"
+#include "tests/support/SettingsGuard.h"
 
 #include <gtest/gtest.h>
 

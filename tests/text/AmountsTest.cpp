@@ -1,7 +1,8 @@
 #include "text/Amounts.h"
 #include "text/Failures.h"
 #include "text/FormatSettings.h"
-#include "SettingsGuard.h"
+#include "tests/support/Printers.h"
+#include "tests/support/SettingsGuard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 #include "text/Failures.h"
 #include "text/NumberReading.h"
-#include "SettingsGuard.h"
+#include "tests/support/LongTexts.h"
+#include "tests/support/Printers.h"
+#include "tests/support/SettingsGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -127,24 +129,49 @@ TEST(NumberReading, ShortDecimalsReadAsTheNearestDouble)
     }
 }
 
-TEST(NumberReading, ConversionErrorQuotesShortTextsExactlyAsTyped)
+// The message quotes the text: whole up to 255 characters, beyond that its first and last 127
+// around an ellipsis, never splitting a surrogate pair.
+TEST(NumberReading, ConversionErrorQuotesShortTextsAsTypedLongOnesByTheirStartAndEnd)
 {
     SettingsGuard guard(Italian);
+    const QString a = u"a"_s;
+    const QString b = u"b"_s;
+    const QString emoji = u"\U0001F600"_s; // two UTF-16 units
+    const QString letters256 = megabyteOf(u"abcdefghij"_s).first(256);
+    const QString digits = megabyteOf(u"1234567890"_s);
+    const QString ellipsis = u"\u2026"_s;
     const struct {
-        const char16_t* text;
-        const char16_t* message;
-    } cases[] = {{u"abc", u"'abc' is not a valid floating point value"},
-                 {u"", u"'' is not a valid floating point value"},
-                 {u"  1.5 ", u"'  1.5 ' is not a valid floating point value"},
-                 {u"abc<b>def</b>", u"'abc<b>def</b>' is not a valid floating point value"},
-                 {u"%1 %2", u"'%1 %2' is not a valid floating point value"}};
+        const char* name;
+        QString typed;
+        QString shown;
+    } cases[] = {
+        {"letters", u"abc"_s, u"abc"_s},
+        {"empty", u""_s, u""_s},
+        {"blanks kept", u"  1.5 "_s, u"  1.5 "_s},
+        {"markup kept", u"abc<b>def</b>"_s, u"abc<b>def</b>"_s},
+        {"placeholders kept", u"%1 %2"_s, u"%1 %2"_s},
+        {"blanks, markup and a placeholder together", u"  1.5 <b>%1</b> "_s, u"  1.5 <b>%1</b> "_s},
+        {"255 characters: the longest text kept whole", a.repeated(255), a.repeated(255)},
+        {"256 characters: cut", letters256, letters256.first(127) + ellipsis + letters256.last(127)},
+        {"a megabyte of digits", digits, digits.first(127) + ellipsis + digits.last(127)},
+        {"a pair that the start would split is left out of it", a.repeated(126) + emoji + b.repeated(200),
+         a.repeated(126) + ellipsis + b.repeated(127)},
+        {"a pair that the end would split is left out of it", a.repeated(200) + emoji + b.repeated(126),
+         a.repeated(127) + ellipsis + b.repeated(126)},
+        {"nothing but pairs", emoji.repeated(200), emoji.repeated(63) + ellipsis + emoji.repeated(63)},
+        {"255 units of pairs and one letter kept whole", emoji.repeated(127) + a, emoji.repeated(127) + a},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(QString::fromUtf16(c.text).toStdString());
+        SCOPED_TRACE(c.name);
+        const QString expected = u"'"_s + c.shown + u"' is not a valid floating point value"_s;
         try {
-            StrToFloat(c.text);
-            ADD_FAILURE() << "no failure";
+            StrToFloat(c.typed);
+            ADD_FAILURE() << brief(c.typed) << " was read as a number";
         } catch (const EConvertError& e) {
-            EXPECT_EQ(QString::fromUtf16(c.message), e.Message());
+            EXPECT_TRUE(expected == e.Message()) << "typed " << c.typed.size() << " units: " << brief(c.typed)
+                                                  << "\nexpected: " << brief(expected)
+                                                  << "\ngot:      " << brief(e.Message());
+            EXPECT_TRUE(e.Message().isValidUtf16()) << "a surrogate pair was split: " << brief(e.Message());
             EXPECT_STREQ("EConvertError", e.ClassName());
         }
     }

@@ -1,4 +1,4 @@
-#include "tests/ui/WindowHarness.h"
+#include "tests/support/WindowHarness.h"
 #include "ui/FontSubstitutes.h"
 
 #include <QAbstractButton>

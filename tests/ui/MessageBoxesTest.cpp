@@ -1,5 +1,8 @@
 #include "ui/MessageBoxes.h"
 
+#include "tests/support/BoxWatcher.h"
+#include "tests/support/LongTexts.h"
+#include "tests/support/WindowHarness.h"
 #include "text/Failures.h"
 #include "ui/MessageText.h"
 #include "ui/QtTranslations.h"
@@ -25,7 +28,10 @@
 namespace vareldo {
 namespace {
 
-std::string str(const QString& text) { return text.toStdString(); }
+using testing::BoxSeen;
+using testing::readAndClose;
+using testing::str;
+using namespace Qt::StringLiterals;
 
 TEST(ApplicationTitle, IsTheExecutableNameBeforeItsFirstDotWithTheRestInLowerCase)
 {
@@ -79,66 +85,6 @@ TEST(LastChanceReport, NamesKindModuleOffsetAndMessage)
         EXPECT_EQ(row.report, str(LastChanceReportText(QStringLiteral("EConvertError"), QStringLiteral("Vareldo"),
                                                        0x4A2B3F, QString::fromLatin1(row.message))))
             << '"' << row.message << '"';
-}
-
-struct BoxSeen {
-    bool shown = false;
-    QSize size;
-    QRect screen; // the screen's available area
-    QImage picture;
-    const MessageText* wrapped = nullptr; // none: the box's own label shows the text
-    QRect wrappedArea;                    // in the box
-    QStringList wrappedLines;
-    QString wrappedReads; // what a screen reader reads for it
-    QString title;
-    QString text;
-    Qt::TextFormat format = Qt::AutoText;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
-    bool okIsDefault = false;
-    bool modal = false;
-};
-
-// Shows a box through show, reads it while it is open and closes it with its OK button.
-BoxSeen readAndClose(const std::function<void()>& show)
-{
-    BoxSeen seen;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || seen.shown)
-            return;
-        seen.shown = true;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.format = box->textFormat();
-        seen.icon = box->icon();
-        for (QAbstractButton* button : box->buttons())
-            seen.buttons << button->text().remove(u'&');
-        seen.okIsDefault = box->defaultButton() == box->button(QMessageBox::Ok);
-        seen.modal = box->isModal();
-        seen.size = box->size();
-        seen.screen = box->screen()->availableGeometry();
-        seen.picture = box->grab().toImage();
-        if (const auto* wrapped = box->findChild<MessageText*>(); wrapped && wrapped->isVisible()) {
-            seen.wrapped = wrapped;
-            seen.wrappedArea = QRect(wrapped->mapTo(box, QPoint(0, 0)), wrapped->size());
-            seen.wrappedLines = wrapped->displayLines();
-            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(const_cast<MessageText*>(wrapped));
-            seen.wrappedReads = read ? read->text(QAccessible::Name) : QString();
-            // The text drawn as it would be on its own, to check that every line fits.
-            for (const QString& line : seen.wrappedLines) {
-                const qreal width = QFontMetricsF(wrapped->font()).horizontalAdvance(line.trimmed());
-                EXPECT_LE(width, wrapped->width()) << "line \"" << str(line) << '"';
-            }
-            EXPECT_LE(wrapped->heightForWidth(wrapped->width()), wrapped->height()) << "lines cut off below";
-        }
-        box->button(QMessageBox::Ok)->click();
-    });
-    poll.start();
-    show();
-    return seen;
 }
 
 TEST(MessageBoxes, MessageBoxHasTheTitleNoIconAndOneDefaultOk)
@@ -268,6 +214,47 @@ TEST(MessageBoxes, LongWordsWrapInsideThemAndTheWholeTextStaysInView)
         EXPECT_GT(seen.wrappedLines.size(), 1);
         EXPECT_EQ(str(row.text), str(seen.wrappedLines.join(QString()))) << "every character is drawn once";
         EXPECT_EQ(str(row.text), str(seen.wrappedReads)) << "a screen reader reads the message";
+    }
+}
+
+// A box with a megabyte in it would be wider than any screen: the message keeps the typed
+// text's start and end, and a text that breaks at every blank does not grow into a tower.
+TEST(MessageBoxes, AMegabyteTypedStillGivesABoxThatFitsTheScreen)
+{
+    using namespace testing;
+    const QSize screen(1280, 1024);
+    const QString spacedThousands = megabyteOf(u"1 000 "_s);
+    const QString digits = megabyteOf(u"1234567890"_s);
+    const struct {
+        const char* name;
+        QString income;
+        const char* button;
+        QString boxText;
+    } cases[] = {
+        {"a megabyte of digits, progressive", digits, "ButtonCalcolaTasse", u"Errore: "_s + conversionMessage(digits)},
+        {"a megabyte of digits, step-wise", digits, "Button6", conversionMessage(digits) + u'.'},
+        {"a megabyte of spaced thousands, which a box would wrap into a tower", spacedThousands,
+         "ButtonCalcolaTasse", u"Errore: "_s + conversionMessage(spacedThousands)},
+        {"an ordinary text", u"abc"_s, "Button6", u"'abc' is not a valid floating point value."_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The real boxes this time: the window's messages and failures open on screen.
+        const WindowHarness w([](const QString& exeFolder, Sent&) {
+            return WindowContext{exeFolder, [](const QString& text) { ShowMessagePos(text, -1, -1); }, ShowErrorBox,
+                                 [](const QUrl&) {}};
+        });
+        w.showCalculationPage();
+        w.pasteIncome(c.income);
+
+        const BoxSeen seen = readAndClose([&] { w.click(c.button); });
+
+        ASSERT_TRUE(seen.shown) << "no box opened";
+        EXPECT_TRUE(c.boxText == seen.text) << "expected: " << brief(c.boxText) << "\ngot:      " << brief(seen.text);
+        EXPECT_TRUE(seen.size.width() <= screen.width() && seen.size.height() <= screen.height())
+            << "the box is " << seen.size.width() << " x " << seen.size.height();
+        EXPECT_TRUE(seen.sizeHint.width() <= screen.width() && seen.sizeHint.height() <= screen.height())
+            << "the box asks for " << seen.sizeHint.width() << " x " << seen.sizeHint.height();
     }
 }
 

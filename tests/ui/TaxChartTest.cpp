@@ -1,10 +1,11 @@
-#include "tests/ui/WindowHarness.h"
+#include "tests/support/WindowHarness.h"
 
 #include "core/CalculationState.h"
 #include "ui/TaxChart.h"
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QLabel>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -306,6 +307,67 @@ TEST_F(ChartPicture, FocusFrameShowsOnlyWithKeyboardFocus)
         EXPECT_TRUE(framed(picture, edge.x(), edge.y()));
         EXPECT_FALSE(framed(withoutFocus, edge.x(), edge.y()));
     }
+}
+
+// The chart holds its model, marks zero on its scale, keeps the scale's labels inside its box
+// and draws.
+void expectChartHolds(TaxChart& chart, const std::array<double, 3>& taxes)
+{
+    ASSERT_EQ(1u, chart.Series().size());
+    const ChartSeries& shown = chart.Series().front();
+    ASSERT_EQ(3u, shown.points.size());
+    for (std::size_t place = 0; place < 3; ++place)
+        EXPECT_EQ(taxes[place], shown.points[place].value);
+    const QStringList labels = chart.ScaleLabels();
+    EXPECT_TRUE(labels.contains(QStringLiteral("0"))) << joinedForLog(labels);
+    const QFontMetrics metrics(chart.font());
+    for (const QString& label : labels)
+        EXPECT_LT(metrics.horizontalAdvance(label), chart.width() / 2) << brief(label);
+    EXPECT_FALSE(chart.grab().isNull()) << "the chart was not drawn";
+}
+
+// Bars far beyond any tax, drawn through the window: the chart keeps their values and the
+// window its size (the scale of such bars is in ChartPicture's table).
+TEST(ChartOfHugeNumbers, BarsOf1E300LeaveTheWindowItsSize)
+{
+    const std::array<double, 3> cases[] = {
+        {1e300, 0, 0},
+        {-1e300, 0, 0},
+        {1e300, -1e300, 1e300},
+        {0, 1e300, 1},
+    };
+    for (const auto& taxes : cases) {
+        SCOPED_TRACE(::testing::Message() << taxes[0] << ' ' << taxes[1] << ' ' << taxes[2]);
+        const WindowHarness w;
+        w.showCalculationPage();
+        const QSize windowSize = w.window->size();
+        CalculationState state;
+        for (int i = 1; i <= 3; ++i)
+            state.Tasse[i] = taxes[static_cast<std::size_t>(i - 1)];
+
+        w.window->AggiornaGrafico(state);
+
+        expectChartHolds(w.find<TaxChart>("ChartTasse"), taxes);
+        EXPECT_EQ(windowSize, w.window->size());
+    }
+}
+
+TEST(ChartOfHugeNumbers, LargestTaxACalculationReachesIsCharted)
+{
+    // Brackets that never end let bracket 1 tax nearly all that Round can hold.
+    const WindowHarness w(RecordingContext, "[Scaglioni]\nLimite1=1E300\nLimite2=1E300\nLimite3=1E300\n");
+    w.showCalculationPage();
+    w.pasteIncome(u"4E19"_s);
+
+    w.click("Button6");
+
+    EXPECT_TRUE(w.sent.errors.isEmpty()) << joinedForLog(w.sent.errors);
+    const BracketValues& taxes = w.window->State().Tasse;
+    EXPECT_NEAR(9.2e18, taxes[1], 1e4);
+    EXPECT_EQ(0, taxes[2]);
+    EXPECT_EQ(0, taxes[3]);
+    EXPECT_EQ("Imposte Totali: €9,2E18", str(w.find<QLabel>("LabelRisultatoTasse").text()));
+    expectChartHolds(w.find<TaxChart>("ChartTasse"), {taxes[1], taxes[2], taxes[3]});
 }
 
 } // namespace

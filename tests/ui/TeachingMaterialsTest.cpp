@@ -1,5 +1,7 @@
 #include "ui/TeachingMaterials.h"
 
+#include "tests/support/WindowHarness.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -18,11 +20,10 @@
 #include <type_traits>
 #include <vector>
 
+namespace vareldo::testing {
 namespace {
 
-using vareldo::FillTeachingList;
-using vareldo::OpenFolder;
-using vareldo::TeachingFolderPath;
+namespace fs = std::filesystem;
 
 QStringList items(const QListWidget& list)
 {
@@ -34,9 +35,30 @@ QStringList items(const QListWidget& list)
 
 void writeFile(const QString& path)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write("x");
+    WriteFile(path, "x");
+}
+
+// A file name as the platform's own walk gives it: bytes on POSIX, UTF-16 on Windows.
+template <class Native>
+QString decodedName(const Native& name)
+{
+    if constexpr (std::is_same_v<Native, std::string>)
+        return QFile::decodeName(QByteArray::fromStdString(name));
+    else
+        return QString::fromStdWString(name);
+}
+
+// The file names in the order the platform yields them, unsorted; an independent walk, which
+// unlike Qt's own keeps names that are not UTF-8.
+QStringList enumerationOrder(const QString& folder)
+{
+    QStringList order;
+    for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(QFile::encodeName(folder).toStdString()))) {
+        std::error_code ignored;
+        if (!entry.is_directory(ignored))
+            order << decodedName(entry.path().filename().native());
+    }
+    return order;
 }
 
 // The folder beside a pretend executable, built fresh by each test.
@@ -59,18 +81,6 @@ protected:
         QStringList messages;
         FillTeachingList(exeFolder, list, [&](const QString& text) { messages << text; });
         return messages;
-    }
-
-    // The file names as an independent walk of the folder yields them, unsorted.
-    QStringList enumerationOrder() const
-    {
-        QStringList order;
-        QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
-        while (it.hasNext()) {
-            it.next();
-            order << it.fileName();
-        }
-        return order;
     }
 
     QTemporaryDir root;
@@ -110,7 +120,7 @@ TEST_F(TeachingFolder, ListsFilesOnlyInThePlatformOrder)
     sortedGot.sort();
     sortedNames.sort();
     EXPECT_EQ(sortedNames, sortedGot) << "got: " << got.join(u'|').toStdString();
-    EXPECT_EQ(enumerationOrder(), got) << "the entries keep the platform's order";
+    EXPECT_EQ(enumerationOrder(folder), got) << "the entries keep the platform's order";
 }
 
 TEST_F(TeachingFolder, EmptyFolderGivesAnEmptyListAndNoMessage)
@@ -161,7 +171,7 @@ TEST_F(TeachingFolder, FolderCountsWhenItIsAFolderFollowingLinks)
     }
 }
 
-TEST_F(TeachingFolder, LinksAndOddNamesAreListedWithoutFailing)
+TEST_F(TeachingFolder, LinksAreListedAsFilesUnlessTheyLeadToAFolder)
 {
     makeFolder();
     writeFile(folder + "target.pdf");
@@ -169,34 +179,14 @@ TEST_F(TeachingFolder, LinksAndOddNamesAreListedWithoutFailing)
     ASSERT_TRUE(QFile::link(folder + "no such file", folder + "dangling.pdf"));
     ASSERT_TRUE(QDir(folder).mkdir("sub"));
     ASSERT_TRUE(QFile::link(folder + "sub", folder + "link to folder"));
-    writeFile(folder + "riga\nnuova.txt");
-    namespace fs = std::filesystem;
-    const bool bytePaths = std::is_same_v<fs::path::value_type, char>;
-    const fs::path raw(QFile::encodeName(folder).toStdString() + "\xff\xfe.txt");
-    // Qt cannot name this file to remove it with the temporary folder.
-    const auto removeRaw = qScopeGuard([&] {
-        std::error_code ignored;
-        fs::remove(raw, ignored);
-    });
-    if (bytePaths) {
-        std::ofstream(raw) << "x";
-        ASSERT_TRUE(fs::exists(raw));
-    }
 
     const QStringList messages = fill();
 
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'|').toStdString();
     QStringList got = items(list);
     got.sort();
-    QStringList expected{"dangling.pdf", "link to file.pdf", "riga\nnuova.txt", "target.pdf"};
-    ASSERT_EQ(expected.size() + (bytePaths ? 1 : 0), got.size()) << got.join(u'|').toStdString();
-    for (const QString& name : expected)
-        EXPECT_TRUE(got.contains(name)) << "missing: " << name.toStdString();
-    if (bytePaths) {
-        const QStringList undecodable = got.filter(QChar(QChar::ReplacementCharacter));
-        ASSERT_EQ(1, undecodable.size()) << got.join(u'|').toStdString();
-        EXPECT_TRUE(undecodable.first().endsWith(".txt")) << undecodable.first().toStdString();
-    }
+    EXPECT_EQ((QStringList{"dangling.pdf", "link to file.pdf", "target.pdf"}), got);
+    EXPECT_EQ(enumerationOrder(folder), items(list)) << "the entries keep the platform's order";
 }
 
 TEST_F(TeachingFolder, OpenFolderOpensAnExistingFolderAndReportsAMissingOne)
@@ -222,4 +212,105 @@ TEST_F(TeachingFolder, OpenFolderOpensAnExistingFolderAndReportsAMissingOne)
     EXPECT_EQ(QStringList{"a.pdf"}, items(list)) << "the list keeps its entries";
 }
 
+// A file named by raw bytes, which need not be valid UTF-8.
+void writeRaw(const QString& folder, const QByteArray& name)
+{
+    const fs::path path(QFile::encodeName(folder).toStdString() + name.toStdString());
+    std::ofstream(path) << "x";
+    ASSERT_TRUE(fs::exists(path)) << "could not make " << name.toStdString();
+}
+
+QStringList sorted(QStringList names)
+{
+    names.sort();
+    return names;
+}
+
+QStringList numberedDocuments(int count)
+{
+    QStringList names;
+    for (int i = 1; i <= count; ++i)
+        names << u"documento_%1.txt"_s.arg(i, 5, 10, QLatin1Char('0'));
+    return names;
+}
+
+// Qt cannot name a file whose name is not UTF-8 to remove it with the temporary folder.
+struct RemovedByBytes {
+    QString folder;
+    ~RemovedByBytes()
+    {
+        std::error_code ignored;
+        fs::remove_all(QFile::encodeName(folder).toStdString(), ignored);
+    }
+};
+
+// Through the real window: the start-up goes on after the listing, and a selection opens the folder.
+TEST(TeachingFolderOnTheWindow, EveryFileIsListedOnceInTheFoldersOrderAndSelectingOneOpensIt)
+{
+    const QString longAscii = QString(251, u'a') + u".txt"_s;                  // 255 bytes
+    const QString longAccented = QString(125, u'\u00E8') + u"a.txt"_s;         // 255 bytes in UTF-8
+    const QString replacement = QString(QChar::ReplacementCharacter);
+    struct Case {
+        const char* name;
+        std::function<void(const QString& folder)> make;
+        QStringList listed;
+    };
+    const Case cases[] = {
+        {"ten thousand files",
+         [](const QString& folder) {
+             for (const QString& name : numberedDocuments(10000))
+                 writeRaw(folder, QFile::encodeName(name));
+         },
+         numberedDocuments(10000)},
+#ifndef _WIN32
+        // Names that only POSIX systems allow.
+        {"a name holding a newline", [](const QString& folder) { writeRaw(folder, "riga\nnuova.txt"); },
+         {u"riga\nnuova.txt"_s}},
+        {"names holding bytes that are not UTF-8",
+         [](const QString& folder) {
+             writeRaw(folder, "\xff\xfe.txt");
+             writeRaw(folder, "caf\xe9.txt");
+         },
+         {replacement + replacement + u".txt"_s, u"caf"_s + replacement + u".txt"_s}},
+        // The longest names POSIX file systems hold, in bytes.
+        {"names of 255 bytes",
+         [&](const QString& folder) {
+             writeRaw(folder, longAscii.toUtf8());
+             writeRaw(folder, longAccented.toUtf8());
+         },
+         {longAscii, longAccented}},
+#endif
+    };
+    SettingsGuard italian(Italian);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExeFolder exe;
+        exe.writeConfig("[Scaglioni]\nLimite1=28000\n");
+        const QString folder = TeachingFolderPath(exe.path());
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const RemovedByBytes removal{folder};
+        c.make(folder);
+        Sent sent;
+
+        const T_PRINCIPALE window(RecordingContext(exe.path(), sent));
+
+        EXPECT_TRUE(sent.messages.isEmpty()) << joinedForLog(sent.messages);
+        auto& list = NamedChild<QListWidget>(window, u"ListBox1"_s);
+        const QStringList got = items(list);
+        EXPECT_EQ(c.listed.size(), got.size());
+        EXPECT_TRUE(sorted(c.listed) == sorted(got)) << "expected:" << joinedForLog(sorted(c.listed).mid(0, 5))
+                                                     << "\ngot:" << joinedForLog(sorted(got).mid(0, 5));
+        EXPECT_TRUE(enumerationOrder(folder) == got) << "the entries keep the order of the folder";
+        // A listing that failed would have ended the start-up before these.
+        EXPECT_EQ(12, NamedChild<QComboBox>(window, u"ComboBoxReddito"_s).count());
+        EXPECT_EQ("1000", str(NamedChild<QLineEdit>(window, u"EditContributiPre"_s).text()));
+
+        list.setCurrentRow(list.count() - 1);
+        EXPECT_EQ(QList<QUrl>{QUrl::fromLocalFile(folder)}, sent.opened);
+        EXPECT_TRUE(sent.messages.isEmpty() && sent.errors.isEmpty())
+            << joinedForLog(sent.messages) << joinedForLog(sent.errors);
+    }
+}
+
 } // namespace
+} // namespace vareldo::testing

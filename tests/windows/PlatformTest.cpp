@@ -2,7 +2,9 @@
 // own folder in native notation, the shell's "open" on the teaching folder, the separators
 // from the regional settings and again after Windows announces their change, the show request
 // of the launch, the title from the executable's name and the two exit codes.
-#include "tests/text/SettingsGuard.h"
+#include "tests/support/Printers.h"
+#include "tests/support/QtApplication.h"
+#include "tests/support/SettingsGuard.h"
 #include "text/FormatSettings.h"
 #include "text/NumberWriting.h"
 #include "ui/LocaleNumberSettings.h"
@@ -29,7 +31,7 @@ namespace {
 using namespace vareldo;
 namespace platform = vareldo::platform;
 
-std::string str(const QString& text) { return text.toStdString(); }
+using vareldo::testing::str;
 
 // --- the program's folder and the teaching folder --------------------------------------------
 

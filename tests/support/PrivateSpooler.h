@@ -1,6 +1,8 @@
 #pragma once
 
 // What the printing tests need of the private spooler that CTest starts for them.
+#include "tests/support/Printers.h"
+
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
@@ -79,3 +81,27 @@ inline std::vector<QStringList> printedPages(const QString& output)
 }
 
 } // namespace vareldo::testing::spooler
+
+namespace vareldo::testing {
+
+// A test that prints into the private spooler: skipped where cupsd is not installed.
+class SpoolerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!spooler::cupsdInstalled())
+            GTEST_SKIP() << "cupsd is not installed, so there is no private spooler to print into";
+        spooler::prepareSpooler(output);
+    }
+
+    bool jobArrived() const { return spooler::jobArrived(output); }
+    std::vector<QStringList> printedPages() const { return spooler::printedPages(output); }
+    static QString run(const QString& program, const QStringList& arguments)
+    {
+        return spooler::run(program, arguments);
+    }
+
+    QString output; // the file the spooler's printer writes each job to
+};
+
+} // namespace vareldo::testing

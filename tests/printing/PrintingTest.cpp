@@ -1,8 +1,9 @@
 #include "ui/SummaryPrinter.h"
 
-#include "tests/WorkedExample.h"
-#include "tests/printing/PrivateSpooler.h"
-#include "tests/ui/WindowHarness.h"
+#include "tests/support/PrivateSpooler.h"
+#include "tests/support/ScreenSnapshot.h"
+#include "tests/support/WindowHarness.h"
+#include "tests/support/WorkedExample.h"
 #include "text/Failures.h"
 
 #include <gtest/gtest.h>
@@ -30,19 +31,12 @@
 
 #include <vector>
 
+namespace vareldo::testing {
 namespace {
-
-using vareldo::DisplayLines;
-using vareldo::EPrinter;
-using vareldo::SummaryPrinter;
-using vareldo::testing::WindowTest;
 
 std::string show(const QStringList& lines) { return ("\n  " + lines.join("\n  ")).toStdString(); }
 
-
-const QStringList WorkedExample = vareldo::testing::WorkedExampleSummary();
-
-using namespace vareldo::testing::spooler;
+const QStringList WorkedExample = WorkedExampleSummary();
 
 QStringList joined(const std::vector<QStringList>& pages)
 {
@@ -60,48 +54,18 @@ QStringList folded(const QStringList& lines)
     return result;
 }
 
-class PrintingToSpooler : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!cupsdInstalled())
-            GTEST_SKIP() << "cupsd is not installed, so there is no private spooler to print into";
-        prepareSpooler(output);
-    }
-
-    bool jobArrived() const { return ::jobArrived(output); }
-    std::vector<QStringList> printedPages() const { return ::printedPages(output); }
-
-    QString output;
-};
+using PrintingToSpooler = SpoolerTest;
 
 TEST_F(PrintingToSpooler, WorkedExampleComesOutLineByLineInOrder)
 {
     SummaryPrinter printer;
     printer.Print(WorkedExample);
 
-    ASSERT_TRUE(jobArrived()) << "no job in " << output.toStdString();
+    ASSERT_TRUE(jobArrived()) << "no job in " << str(output);
     const std::vector<QStringList> pages = printedPages();
     ASSERT_EQ(1u, pages.size());
     EXPECT_EQ(folded(WorkedExample), pages.front()) << "expected:" << show(WorkedExample)
                                                     << "\ngot:" << show(pages.front());
-}
-
-TEST_F(PrintingToSpooler, LongSummaryGoesOnOverSeveralPagesWithNothingLost)
-{
-    QStringList lines;
-    for (int i = 1; i <= 200; ++i)
-        lines << QStringLiteral("Riga %1 del riepilogo").arg(i, 3, 10, QLatin1Char('0'));
-
-    SummaryPrinter printer;
-    printer.Print(lines);
-
-    ASSERT_TRUE(jobArrived()) << "no job in " << output.toStdString();
-    const std::vector<QStringList> pages = printedPages();
-    EXPECT_GE(pages.size(), 2u) << "200 lines do not fit on one page";
-    for (const QStringList& page : pages)
-        EXPECT_FALSE(page.isEmpty()) << "a page without lines";
-    EXPECT_EQ(lines, joined(pages)) << "got:" << show(joined(pages));
 }
 
 TEST_F(PrintingToSpooler, EmptySummarySendsOneEmptyPage)
@@ -109,7 +73,7 @@ TEST_F(PrintingToSpooler, EmptySummarySendsOneEmptyPage)
     SummaryPrinter printer;
     printer.Print({});
 
-    ASSERT_TRUE(jobArrived()) << "no job in " << output.toStdString();
+    ASSERT_TRUE(jobArrived()) << "no job in " << str(output);
     const std::vector<QStringList> pages = printedPages();
     ASSERT_EQ(1u, pages.size());
     EXPECT_TRUE(pages.front().isEmpty()) << show(pages.front());
@@ -178,7 +142,7 @@ TEST_F(PrintingToSpooler, LinesAreTenPointArialAtTheLeftEdgeEachBelowThePrevious
     const QStringList lines{"Alfa", "Beta", "Gamma", "", "Delta"};
     SummaryPrinter printer;
     printer.Print(lines);
-    ASSERT_TRUE(jobArrived()) << "no job in " << output.toStdString();
+    ASSERT_TRUE(jobArrived()) << "no job in " << str(output);
 
     std::vector<WordBox> words;
     const QRegularExpression word(
@@ -204,23 +168,6 @@ TEST_F(PrintingToSpooler, LinesAreTenPointArialAtTheLeftEdgeEachBelowThePrevious
         EXPECT_NEAR(10 * 1.15, w.bottom - w.top, 1.5) << "a 10 point line of Arial";
         if (i > 0) {
             EXPECT_NEAR(gaps[i - 1] * pitch, w.top - words[i - 1].top, 0.2);
-        }
-    }
-}
-
-// The printing system behind CUPS_SERVER has no printer at all.
-TEST(PrintingWithoutPrinter, EveryClickReportsThatThereIsNoDefaultPrinter)
-{
-    ASSERT_FALSE(qEnvironmentVariable("CUPS_SERVER").isEmpty())
-        << "CUPS_SERVER is not set: run the printing tests through ctest";
-    SummaryPrinter printer;
-    for (int click = 1; click <= 2; ++click) {
-        SCOPED_TRACE(click);
-        try {
-            printer.Print(WorkedExample);
-            ADD_FAILURE() << "printed without a printer";
-        } catch (const EPrinter& e) {
-            EXPECT_EQ(QStringLiteral("There is no default printer currently selected"), e.Message());
         }
     }
 }
@@ -289,22 +236,12 @@ TEST_F(DisplayLinesOfMemo, OnlyTheEmptyLineAfterTheLastBreakIsLeftOut)
 }
 
 // The pupil's way: a calculation on the calculation page, then STAMPA on the summary page.
-class PrintingFromWindow : public WindowTest {
+class PrintingFromWindow : public SpoolerTest, public WindowHarness {
 protected:
-    void SetUp() override
-    {
-        if (!cupsdInstalled())
-            GTEST_SKIP() << "cupsd is not installed, so there is no private spooler to print into";
-        prepareSpooler(output);
-        WindowTest::SetUp();
-    }
-
     void openSummaryPage() const
     {
         find<QTabWidget>("PageControl1").setCurrentWidget(&find<QWidget>("TabSheet3"));
     }
-
-    QString output;
 };
 
 TEST_F(PrintingFromWindow, WorkedExampleSummaryPrintsFromTheButton)
@@ -318,8 +255,8 @@ TEST_F(PrintingFromWindow, WorkedExampleSummaryPrintsFromTheButton)
     find<QPushButton>("Button2").click();
 
     EXPECT_TRUE(sent.errors.isEmpty()) << show(sent.errors);
-    ASSERT_TRUE(jobArrived(output)) << "no job in " << output.toStdString();
-    const QStringList got = joined(printedPages(output));
+    ASSERT_TRUE(jobArrived()) << "no job in " << str(output);
+    const QStringList got = joined(printedPages());
     EXPECT_EQ(folded(WorkedExample), got) << "expected:" << show(WorkedExample) << "\ngot:" << show(got);
 }
 
@@ -337,22 +274,51 @@ TEST_F(PrintingFromWindow, TypedLineTooLongForTheAreaPrintsAsItsDisplayLines)
     find<QPushButton>("Button2").click();
 
     EXPECT_TRUE(sent.errors.isEmpty()) << show(sent.errors);
-    ASSERT_TRUE(jobArrived(output)) << "no job in " << output.toStdString();
-    const QStringList got = joined(printedPages(output));
+    ASSERT_TRUE(jobArrived()) << "no job in " << str(output);
+    const QStringList got = joined(printedPages());
     EXPECT_EQ(folded(shown), got) << "expected:" << show(shown) << "\ngot:" << show(got);
 }
 
-// Failures reach the window's default error display, with its full stop.
-class PrintingWithoutPrinterFromWindow : public WindowTest {};
-
-TEST_F(PrintingWithoutPrinterFromWindow, EachClickShowsTheNoPrinterError)
+// The summary a pupil typed: lines that each fit the area, so each is one display line.
+QStringList typedLines(int count)
 {
-    ASSERT_FALSE(qEnvironmentVariable("CUPS_SERVER").isEmpty())
-        << "CUPS_SERVER is not set: run the printing tests through ctest";
-    find<QPushButton>("Button2").click();
-    find<QPushButton>("Button2").click();
-    const QString error = QStringLiteral("There is no default printer currently selected.");
-    EXPECT_EQ((QStringList{error, error}), sent.errors) << show(sent.errors);
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines << u"Riga %1 di %2 scritta dall'alunno"_s.arg(i, 4, 10, QLatin1Char('0')).arg(count);
+    return lines;
+}
+
+// Thousands of lines go on over as many pages as they need, none lost, none out of order.
+TEST_F(PrintingFromWindow, FiveThousandTypedLinesAllReachThePaperInOrderOverAsManyPagesAsNeeded)
+{
+    const QStringList lines = typedLines(5000);
+    auto& memo = find<QPlainTextEdit>("Memo1");
+    memo.setPlainText(lines.join(u'\n'));
+    openSummaryPage();
+    ASSERT_TRUE(DisplayLines(memo) == lines) << "a typed line wraps in the area";
+    const ScreenSnapshot before = snapshotOf(*this);
+
+    click("Button2");
+
+    EXPECT_TRUE(sent.errors.isEmpty() && sent.messages.isEmpty())
+        << joinedForLog(sent.errors) << joinedForLog(sent.messages);
+    EXPECT_TRUE(before == snapshotOf(*this)) << differences(before, snapshotOf(*this));
+    ASSERT_TRUE(jobArrived()) << "no job in " << str(output);
+    const std::vector<QStringList> pages = printedPages();
+    EXPECT_GE(pages.size(), 2u);
+    QStringList printed;
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        EXPECT_FALSE(pages[page].isEmpty()) << "page " << page + 1 << " has no line";
+        printed << pages[page];
+    }
+    ASSERT_EQ(lines.size(), printed.size()) << "lines printed over " << pages.size() << " pages";
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i] != printed[i]) {
+            ADD_FAILURE() << "line " << i + 1 << " expected: " << str(lines[i]) << "\ngot: " << str(printed[i]);
+            break;
+        }
+    }
 }
 
 } // namespace
+} // namespace vareldo::testing

@@ -1,4 +1,4 @@
-#include "tests/hostile/PosixFixtures.h"
+#include "tests/support/PosixFixtures.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/ui/WindowHarness.h"
+#include "tests/support/WindowHarness.h"
 #include "ui/TaxChart.h"
 
 #include <QCheckBox>
@@ -21,7 +21,7 @@ using ScreenSnapshot = std::map<QString, QString>;
 
 inline QString chartText(const T_PRINCIPALE& window)
 {
-    const auto& series = window.findChild<TaxChart*>(QStringLiteral("ChartTasse"))->Series();
+    const auto& series = NamedChild<TaxChart>(window, QStringLiteral("ChartTasse")).Series();
     if (series.empty())
         return QStringLiteral("(empty)");
     QStringList values;
@@ -52,19 +52,9 @@ inline ScreenSnapshot snapshotOf(const T_PRINCIPALE& window)
             shown[name] = QString::number(list->count()) + QStringLiteral(" entries");
     }
     shown[QStringLiteral("LabelRisultatoTasse colour")] =
-        window.findChild<QLabel*>(QStringLiteral("LabelRisultatoTasse"))->palette().color(QPalette::WindowText).name();
+        NamedChild<QLabel>(window, QStringLiteral("LabelRisultatoTasse")).palette().color(QPalette::WindowText).name();
     shown[QStringLiteral("ChartTasse")] = chartText(window);
     return shown;
-}
-
-// A text of a failure message, cut so that a megabyte of input does not flood the log.
-inline std::string brief(const QString& text)
-{
-    constexpr qsizetype shown = 100;
-    if (text.size() <= shown)
-        return str(text);
-    return str(text.first(shown / 2)) + "[... " + std::to_string(text.size() - shown) + " more ...]"
-        + str(text.last(shown / 2));
 }
 
 // The controls on which got differs from expected, each with both texts.
@@ -92,12 +82,9 @@ inline ScreenSnapshot withChanges(ScreenSnapshot before, const ScreenSnapshot& c
     return before;
 }
 
-inline std::string joinedForLog(const QStringList& texts)
+inline ScreenSnapshot snapshotOf(const WindowHarness& harness)
 {
-    std::string joined;
-    for (const QString& text : texts)
-        joined += "\n  " + brief(text);
-    return texts.isEmpty() ? std::string(" (none)") : joined;
+    return snapshotOf(*harness.window);
 }
 
 } // namespace vareldo::testing

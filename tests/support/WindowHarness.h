@@ -1,37 +1,45 @@
 #pragma once
 
-#include "tests/hostile/ScreenSnapshot.h"
+// The real window, built over a fixture folder, recording what it sends instead of showing
+// boxes or opening folders, and the means to drive it by its control names.
+#include "tests/support/ExeFolder.h"
+#include "tests/support/Printers.h"
+#include "tests/support/QtApplication.h"
+#include "tests/support/SettingsGuard.h"
+#include "ui/NamedChild.h"
+#include "ui/Unit1.h"
+
+#include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QList>
 #include <QPushButton>
+#include <QStringList>
 #include <QTabWidget>
+#include <QTest>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
-#include <stdexcept>
-#include <string>
 
 namespace vareldo::testing {
 
 using namespace Qt::StringLiterals;
 
-// A text of about a megabyte made of piece repeated, so that its start and end differ.
-inline QString megabyteOf(const QString& piece)
-{
-    QString text;
-    text.reserve((1 << 20) + piece.size());
-    while (text.size() < (1 << 20))
-        text += piece;
-    return text;
-}
+// What the window sent out instead of showing boxes or opening folders.
+struct Sent {
+    QStringList messages;
+    QStringList errors;
+    QList<QUrl> opened;
+};
 
-// The conversion message as a box shows it: a long text keeps its first and last 127 characters.
-inline QString conversionMessage(const QString& typed)
+inline WindowContext RecordingContext(const QString& exeFolder, Sent& sent)
 {
-    const QString shown = typed.size() > 255 ? typed.first(127) + u'\u2026' + typed.last(127) : typed;
-    return u"'"_s + shown + u"' is not a valid floating point value"_s;
+    return {exeFolder, [&sent](const QString& text) { sent.messages << text; },
+            [&sent](const QString& text) { sent.errors << text; },
+            [&sent](const QUrl& folder) { sent.opened << folder; }};
 }
 
 // A check box to tick and the amount to paste into the box beside it.
@@ -41,29 +49,39 @@ struct TickedAmount {
     const char* amount;
 };
 
-// The real window over its own fixture folder, on the calculation page, recording what it sends.
-class HostileWindow {
+// The window on screen, with Italian separators, over a folder with the usual files.
+class WindowHarness {
 public:
     using ContextMaker = std::function<WindowContext(const QString& exeFolder, Sent& sent)>;
 
     // configIni, when given, stands in for the usual config.ini, which holds the built-in table.
-    explicit HostileWindow(const ContextMaker& context = RecordingContext, const QByteArray& configIni = {})
+    explicit WindowHarness(const ContextMaker& context = RecordingContext, const QByteArray& configIni = {})
     {
         folder.writeUsualFiles();
         if (!configIni.isEmpty())
-            folder.write(u"config.ini"_s, configIni);
+            folder.writeConfig(configIni);
         window = std::make_unique<T_PRINCIPALE>(context(folder.path(), sent));
         window->show();
-        find<QTabWidget>("PageControl1").setCurrentWidget(&find<QWidget>("TabSheet2"));
     }
 
     template <class Control>
     Control& find(const char* name) const
     {
-        auto* control = window->findChild<Control*>(QString::fromLatin1(name));
-        if (!control)
-            throw std::runtime_error(std::string("no control ") + name);
-        return *control;
+        return NamedChild<Control>(*window, QString::fromLatin1(name));
+    }
+
+    void showCalculationPage() const
+    {
+        find<QTabWidget>("PageControl1").setCurrentWidget(&find<QWidget>("TabSheet2"));
+    }
+
+    // Key by key into the income box, as a pupil types.
+    void typeIncome(const QString& text) const
+    {
+        auto& income = find<QComboBox>("ComboBoxReddito");
+        income.lineEdit()->clear();
+        QTest::keyClicks(income.lineEdit(), text);
+        ASSERT_EQ(str(text), str(income.currentText()));
     }
 
     // As a paste does: the selection is replaced by the text, through the box's own input path.
@@ -74,9 +92,9 @@ public:
         EXPECT_EQ(text.size(), box.text().size()) << "the box kept another text than the one pasted";
         EXPECT_TRUE(box.text() == text) << "the box holds " << brief(box.text()) << " instead of " << brief(text);
     }
-
     void pasteIncome(const QString& text) const { paste(*find<QComboBox>("ComboBoxReddito").lineEdit(), text); }
     void paste(const char* box, const QString& text) const { paste(find<QLineEdit>(box), text); }
+
     void click(const char* button) const { find<QPushButton>(button).click(); }
 
     void tick(const TickedAmount& pair) const
@@ -85,12 +103,13 @@ public:
         paste(pair.amountBox, QString::fromLatin1(pair.amount));
     }
 
-    ScreenSnapshot snapshot() const { return snapshotOf(*window); }
-
     SettingsGuard italian{Italian};
     ExeFolder folder;
     Sent sent;
     std::unique_ptr<T_PRINCIPALE> window;
 };
+
+// The same window as a GoogleTest fixture.
+class WindowTest : public ::testing::Test, public WindowHarness {};
 
 } // namespace vareldo::testing
