@@ -1,6 +1,7 @@
 // A click on "Calcola IMPOSTE PROGRESSIVE" with the worked example's ticks, until the labels,
 // the summary and the chart are updated and the calculation page is painted; 1,000 clicks,
 // the income alternating between two values so that every click changes what is shown.
+#include "ui/NamedChild.h"
 #include "text/FormatSettings.h"
 #include "ui/FontSubstitutes.h"
 #include "ui/Unit1.h"
@@ -31,10 +32,10 @@ struct Window {
         const auto ignore = [](const QString&) {};
         window = std::make_unique<T_PRINCIPALE>(
             WindowContext{folder.path() + u'/', ignore, ignore, [](const QUrl&) {}});
-        window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+        NamedChild<QTabWidget>(*window, QStringLiteral("PageControl1")).setCurrentIndex(1);
         window->show();
-        window->findChild<QCheckBox*>(QStringLiteral("CheckContributiPre"))->setChecked(true);
-        window->findChild<QCheckBox*>(QStringLiteral("ChecklavoroDipendente"))->setChecked(true);
+        NamedChild<QCheckBox>(*window, QStringLiteral("CheckContributiPre")).setChecked(true);
+        NamedChild<QCheckBox>(*window, QStringLiteral("ChecklavoroDipendente")).setChecked(true);
         QApplication::processEvents();
     }
 };
@@ -52,8 +53,8 @@ void runEventLoopOnce()
 
 void BM_CalcolaImposteProgressiveClick(benchmark::State& state)
 {
-    auto* income = window->window->findChild<QComboBox*>(QStringLiteral("ComboBoxReddito"));
-    auto* button = window->window->findChild<QPushButton*>(QStringLiteral("ButtonCalcolaTasse"));
+    auto* income = &NamedChild<QComboBox>(*window->window, QStringLiteral("ComboBoxReddito"));
+    auto* button = &NamedChild<QPushButton>(*window->window, QStringLiteral("ButtonCalcolaTasse"));
     static bool odd = false;
     for (auto _ : state) {
         state.PauseTiming();

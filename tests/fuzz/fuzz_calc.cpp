@@ -7,6 +7,7 @@
 // at ";", and the buttons to press (each byte modulo 3: progressive, step-wise, totals).
 #include "core/CalculationState.h"
 #include "core/Calculations.h"
+#include "core/ControlNames.h"
 #include "core/NamedControls.h"
 #include "text/Failures.h"
 #include "text/FormatSettings.h"
@@ -21,6 +22,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <map>
+#include <span>
 
 using namespace vareldo;
 
@@ -31,24 +33,6 @@ void check(bool condition)
     if (!condition)
         std::abort();
 }
-
-const char16_t* const CheckBoxes[] = {
-    u"ChecklavoroDipendente", u"CheckCarichiFamiliari", u"CheckSpeseMediche", u"CheckVarie",
-    u"ChecklavoroAutonomo", u"CheckCreditiImposta", u"CheckAltreDetrazioni", u"CheckContributiPre",
-    u"CheckAltreDeduzioni",
-};
-
-const char16_t* const AmountBoxes[] = {
-    u"EditLavoroDipendente", u"EditCarichiFamiliari", u"EditSpeseMediche", u"EditVarie",
-    u"EditLavoroAutonomo", u"EditCreditoImposta", u"EditAltreDetrazioni", u"EditContributiPre",
-    u"EditAltreDeduzioni",
-};
-
-const char16_t* const Labels[] = {
-    u"LabelRedditoRimanente", u"LabelDetrazioniTotali", u"LabelDeduzioniTotali", u"CalcoloScaglione1",
-    u"CalcoloScaglione2", u"CalcoloScaglione3", u"LabDa1", u"LabDa2", u"LabDa3", u"LabelRisultatoTasse",
-    u"LabelRedditoRimanente1", u"LabelRedditoRimanente2",
-};
 
 // Every summary line begins with one of these.
 const char16_t* const SummaryLineStarts[] = {
@@ -78,11 +62,25 @@ public:
     QString lastMessage;
     bool green = false;
 
-    QString Text(const QString& name) const override { return texts.at(name); }
-    bool Checked(const QString& name) const override { return ticks.at(name); }
+    // A name the window lacks fails as it does on the window.
+    QString Text(const QString& name) const override
+    {
+        const auto found = texts.find(name);
+        if (found == texts.end())
+            throw MissingControl(name, "control with a text");
+        return found->second;
+    }
+    bool Checked(const QString& name) const override
+    {
+        const auto found = ticks.find(name);
+        if (found == ticks.end())
+            throw MissingControl(name, "check box");
+        return found->second;
+    }
     void SetText(const QString& labelName, const QString& text) override
     {
-        check(texts.contains(labelName));
+        if (!texts.contains(labelName))
+            throw MissingControl(labelName, "label");
         texts[labelName] = text;
     }
     void ClearMemo() override { memo.clear(); }
@@ -174,13 +172,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto field = [&](qsizetype i) { return i < fields.size() ? QString::fromUtf8(fields[i]) : QString(); };
 
     MapControls controls;
-    controls.texts[QStringLiteral("ComboBoxReddito")] = field(0);
-    for (int i = 0; i < 9; ++i) {
-        controls.texts[QString::fromUtf16(AmountBoxes[i])] = field(1 + i);
-        controls.ticks[QString::fromUtf16(CheckBoxes[i])] = (tickBits >> i) & 1;
+    controls.texts[names::Name(names::ComboBoxReddito)] = field(0);
+    using Pairs = std::span<const names::AmountPair>;
+    int pair = 0; // the tick bits and the amount fields follow the order of the two lists
+    for (const Pairs pairs : {Pairs(names::TaxCredits), Pairs(names::Deductions)}) {
+        for (const names::AmountPair& one : pairs) {
+            controls.texts[names::Name(one.amountBox)] = field(1 + pair);
+            controls.ticks[names::Name(one.checkBox)] = (tickBits >> pair) & 1;
+            ++pair;
+        }
     }
-    for (const char16_t* label : Labels)
-        controls.texts[QString::fromUtf16(label)] = QStringLiteral("0");
+    for (const char16_t* label : names::CalculationLabels)
+        controls.texts[names::Name(label)] = QStringLiteral("0");
 
     CalculationState state;
     state.LimitiScaglioni = BuiltInLimits;

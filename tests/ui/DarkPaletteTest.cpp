@@ -128,7 +128,7 @@ std::map<std::string, double> contrasts(const QPalette& built, const QPalette& s
     window.AppendMemoLine(QStringLiteral("Calcolo delle Imposte per un Reddito LORDO di €10000,00"));
     window.show();
     const DesktopPalette change(shown);
-    auto& pages = *window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto& pages = NamedChild<QTabWidget>(window, QStringLiteral("PageControl1"));
     std::map<std::string, double> found;
     for (int page = 0; page < pages.count(); ++page) {
         pages.setCurrentIndex(page);
@@ -137,7 +137,7 @@ std::map<std::string, double> contrasts(const QPalette& built, const QPalette& s
         for (const Text& text : Texts) {
             if (text.page != page)
                 continue;
-            const QWidget& control = *window.findChild<QWidget*>(QString::fromLatin1(text.control));
+            const QWidget& control = NamedChild<QWidget>(window, QString::fromLatin1(text.control));
             const QRect part = text.part.isEmpty() ? control.rect() : text.part & control.rect();
             found[text.control] = textContrast(shot, QRect(control.mapTo(&window, part.topLeft()), part.size()));
         }
@@ -187,8 +187,8 @@ TEST(DarkPalette, ADesktopTurningDarkLeavesTheResultAsTheCalculationLeftIt)
     Sent sent;
     T_PRINCIPALE window(RecordingContext(folder.path(), sent));
     window.show();
-    window.findChild<QPushButton*>(QStringLiteral("ButtonCalcolaTasse"))->click();
-    const QLabel& result = *window.findChild<QLabel*>(QStringLiteral("LabelRisultatoTasse"));
+    NamedChild<QPushButton>(window, QStringLiteral("ButtonCalcolaTasse")).click();
+    const QLabel& result = NamedChild<QLabel>(window, QStringLiteral("LabelRisultatoTasse"));
     const QString resultText = result.text();
     const QSize resultSize = result.size();
 

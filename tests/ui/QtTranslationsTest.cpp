@@ -86,9 +86,9 @@ QStringList windowTexts(const T_PRINCIPALE& window)
         texts << label->text();
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
         texts << button->text();
-    const auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-    for (int i = 0; i < pages->count(); ++i)
-        texts << pages->tabText(i);
+    const auto& pages = NamedChild<QTabWidget>(window, QStringLiteral("PageControl1"));
+    for (int i = 0; i < pages.count(); ++i)
+        texts << pages.tabText(i);
     return texts;
 }
 

@@ -35,7 +35,7 @@ QStringList amounts(const T_PRINCIPALE& window)
 {
     QStringList texts;
     for (const char* box : AmountBoxes)
-        texts << window.findChild<QLineEdit*>(QString::fromLatin1(box))->text();
+        texts << NamedChild<QLineEdit>(window, QString::fromLatin1(box)).text();
     return texts;
 }
 
@@ -55,13 +55,13 @@ TEST(StartUp, WithoutTeachingFolderOrConfigurationTwoMessagesComeInOrderAndTheWi
     EXPECT_TRUE(sent.messages[1].contains(QStringLiteral("config.ini"))) << str(sent.messages[1]);
     EXPECT_TRUE(sent.errors.isEmpty());
 
-    const auto& income = *window.findChild<QComboBox*>(QStringLiteral("ComboBoxReddito"));
+    const auto& income = NamedChild<QComboBox>(window, QStringLiteral("ComboBoxReddito"));
     EXPECT_EQ(IncomeChoices, choices(income));
     EXPECT_EQ(-1, income.currentIndex());
     EXPECT_EQ("10000", str(income.currentText()));
     EXPECT_EQ(DefaultAmounts, amounts(window));
     EXPECT_EQ(BuiltInLimits, window.State().LimitiScaglioni);
-    EXPECT_EQ(0, window.findChild<QListWidget*>(QStringLiteral("ListBox1"))->count());
+    EXPECT_EQ(0, NamedChild<QListWidget>(window, QStringLiteral("ListBox1")).count());
 }
 
 TEST(StartUp, FailureEscapingAStepEndsTheCreationHandlerThereAndIsShown)
@@ -75,14 +75,14 @@ TEST(StartUp, FailureEscapingAStepEndsTheCreationHandlerThereAndIsShown)
     T_PRINCIPALE window(std::move(context));
 
     EXPECT_EQ((QStringList{QStringLiteral("Listing failed.")}), sent.errors) << str(sent.errors.join(u'|'));
-    const auto& income = *window.findChild<QComboBox*>(QStringLiteral("ComboBoxReddito"));
+    const auto& income = NamedChild<QComboBox>(window, QStringLiteral("ComboBoxReddito"));
     EXPECT_EQ(0, income.count());
     EXPECT_EQ("10000", str(income.currentText()));
     EXPECT_EQ(LayoutAmounts, amounts(window));
     EXPECT_EQ(BracketValues{}, window.State().LimitiScaglioni) << "the configuration was never read";
 
     // The window still works.
-    window.findChild<QPushButton*>(QStringLiteral("Button6"))->click();
+    NamedChild<QPushButton>(window, QStringLiteral("Button6")).click();
     EXPECT_EQ(1, sent.errors.size());
 }
 
@@ -95,7 +95,7 @@ TEST(StartUp, ConfiguredTableHoldsUntilTheFirstProgressiveCalculation)
     T_PRINCIPALE window(RecordingContext(folder.path(), sent));
     EXPECT_EQ(30000, window.State().LimitiScaglioni[1]);
 
-    window.findChild<QPushButton*>(QStringLiteral("ButtonCalcolaTasse"))->click();
+    NamedChild<QPushButton>(window, QStringLiteral("ButtonCalcolaTasse")).click();
     EXPECT_EQ(28000, window.State().LimitiScaglioni[1]);
 }
 
@@ -124,7 +124,7 @@ TEST(TeachingList, EverySelectionChangeOpensTheTeachingFolderAndFocusAloneDoesNo
     Sent fresh;
     T_PRINCIPALE another(RecordingContext(folder.path(), fresh));
     another.show();
-    auto& list = *another.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    auto& list = NamedChild<QListWidget>(another, QStringLiteral("ListBox1"));
     ASSERT_EQ(3, list.count());
     EXPECT_TRUE(fresh.opened.isEmpty()) << "filling the list opens nothing";
 

@@ -8,6 +8,7 @@
 //                                  as "name page x y width height" in the window's pixels
 #include "text/Failures.h"
 #include "ui/MessageBoxes.h"
+#include "ui/NamedChild.h"
 #include "ui/Program.h"
 #include "ui/Unit1.h"
 
@@ -80,7 +81,7 @@ int reportGeometry(int argc, char* argv[])
     vareldo::T_PRINCIPALE window(context);
     window.show();
     QApplication::processEvents();
-    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* pages = &vareldo::NamedChild<QTabWidget>(window, QStringLiteral("PageControl1"));
     QTabBar* tabs = pages->tabBar();
     for (int page = 0; page < pages->count(); ++page) {
         const QRect tab(tabs->mapTo(&window, tabs->tabRect(page).topLeft()), tabs->tabRect(page).size());
@@ -89,7 +90,7 @@ int reportGeometry(int argc, char* argv[])
     const char* const controls[] = {"ComboBoxReddito", "CheckContributiPre", "ChecklavoroDipendente",
                                     "ButtonCalcolaTasse", "LabelRisultatoTasse", "Memo1"};
     for (const char* name : controls) {
-        auto* control = window.findChild<QWidget*>(QString::fromLatin1(name));
+        auto* control = &vareldo::NamedChild<QWidget>(window, QString::fromLatin1(name));
         int page = 0;
         while (page < pages->count() && !pages->widget(page)->isAncestorOf(control))
             ++page;
