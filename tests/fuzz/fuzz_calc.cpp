@@ -9,6 +9,7 @@
 #include "core/Calculations.h"
 #include "core/ControlNames.h"
 #include "core/NamedControls.h"
+#include "tests/support/ControlMaps.h"
 #include "text/Failures.h"
 #include "text/FormatSettings.h"
 #include "text/NumberReading.h"
@@ -52,49 +53,24 @@ const char16_t* const SummaryLineStarts[] = {
     u"TOTALE IMPOSTE DA PAGARE : €",
 };
 
-class MapControls : public NamedControls {
+// The window's controls as maps, checking what the calculations hand them.
+class MapControls : public testing::ControlMaps {
 public:
-    std::map<QString, QString> texts;
-    std::map<QString, bool> ticks;
-    QStringList memo;
-    int charts = 0;
     int messages = 0;
     QString lastMessage;
     bool green = false;
 
-    // A name the window lacks fails as it does on the window.
-    QString Text(const QString& name) const override
-    {
-        const auto found = texts.find(name);
-        if (found == texts.end())
-            throw MissingControl(name, "control with a text");
-        return found->second;
-    }
-    bool Checked(const QString& name) const override
-    {
-        const auto found = ticks.find(name);
-        if (found == ticks.end())
-            throw MissingControl(name, "check box");
-        return found->second;
-    }
-    void SetText(const QString& labelName, const QString& text) override
-    {
-        if (!texts.contains(labelName))
-            throw MissingControl(labelName, "label");
-        texts[labelName] = text;
-    }
-    void ClearMemo() override { memo.clear(); }
-    void AppendMemoLine(const QString& line) override { memo.append(line); }
     void SetResultColour(Rgb colour) override
     {
         check(colour == ColourGreen);
         green = true;
+        ControlMaps::SetResultColour(colour);
     }
     void AggiornaGrafico(const CalculationState& state) override
     {
         for (int i = 1; i <= 3; ++i)
             check(std::isfinite(state.Tasse[i]));
-        ++charts;
+        ControlMaps::AggiornaGrafico(state);
     }
     void ShowMessagePos(const QString& text, int x, int y) override
     {
@@ -102,6 +78,8 @@ public:
         ++messages;
         lastMessage = text;
     }
+    std::size_t charts() const { return screen.charts.size(); }
+    const QStringList& memo() const { return screen.memo; }
 };
 
 bool isWholeNumber(double value)
@@ -135,17 +113,17 @@ void checkSummary(const QStringList& memo)
 void pressProgressive(TaxCalculations& calculations, CalculationState& state, MapControls& controls)
 {
     const int messagesBefore = controls.messages;
-    const int chartsBefore = controls.charts;
+    const std::size_t chartsBefore = controls.charts();
     calculations.ButtonCalcolaTasseClick(); // catches everything itself
     check(state.LimitiScaglioni == BuiltInLimits && state.Aliquote == BuiltInRates);
     if (controls.messages == messagesBefore) {
-        check(controls.charts == chartsBefore + 1 && controls.green);
-        check(controls.memo.size() >= 16 && controls.memo.last() == QString::fromUtf16(SummaryLineStarts[1]));
+        check(controls.charts() == chartsBefore + 1 && controls.green);
+        check(controls.memo().size() >= 16 && controls.memo().last() == QString::fromUtf16(SummaryLineStarts[1]));
         check(state.RedditoRimanente >= 0);
     } else {
         check(controls.messages == messagesBefore + 1);
         check(controls.lastMessage.startsWith(QStringLiteral("Errore: ")));
-        check(controls.charts == chartsBefore);
+        check(controls.charts() == chartsBefore);
     }
 }
 
@@ -172,18 +150,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto field = [&](qsizetype i) { return i < fields.size() ? QString::fromUtf8(fields[i]) : QString(); };
 
     MapControls controls;
-    controls.texts[names::Name(names::ComboBoxReddito)] = field(0);
+    controls.screen.texts[names::Name(names::ComboBoxReddito)] = field(0);
     using Pairs = std::span<const names::AmountPair>;
     int pair = 0; // the tick bits and the amount fields follow the order of the two lists
     for (const Pairs pairs : {Pairs(names::TaxCredits), Pairs(names::Deductions)}) {
         for (const names::AmountPair& one : pairs) {
-            controls.texts[names::Name(one.amountBox)] = field(1 + pair);
+            controls.screen.texts[names::Name(one.amountBox)] = field(1 + pair);
             controls.ticks[names::Name(one.checkBox)] = (tickBits >> pair) & 1;
             ++pair;
         }
     }
     for (const char16_t* label : names::CalculationLabels)
-        controls.texts[names::Name(label)] = QStringLiteral("0");
+        controls.screen.texts[names::Name(label)] = QStringLiteral("0");
 
     CalculationState state;
     state.LimitiScaglioni = BuiltInLimits;
@@ -209,7 +187,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         checkState(state);
-        checkSummary(controls.memo);
+        checkSummary(controls.memo());
     }
     return 0;
 }

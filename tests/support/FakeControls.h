@@ -2,8 +2,7 @@
 
 #include "core/CalculationState.h"
 #include "core/Calculations.h"
-#include "core/ControlNames.h"
-#include "core/NamedControls.h"
+#include "tests/support/ControlMaps.h"
 #include "tests/support/Printers.h"
 
 #include <gtest/gtest.h>
@@ -23,16 +22,6 @@ namespace vareldo::testing {
 
 using namespace Qt::StringLiterals;
 
-// What the window would show: compared whole to prove that a failed click changed nothing.
-struct Screen {
-    std::map<QString, QString> texts;
-    QStringList memo;
-    std::optional<Rgb> resultColour;
-    std::vector<std::array<double, 3>> charts;
-
-    bool operator==(const Screen&) const = default;
-};
-
 inline void PrintTo(const Screen& screen, std::ostream* os)
 {
     for (const auto& [name, text] : screen.texts)
@@ -50,89 +39,12 @@ struct Message {
     int y;
 };
 
-// The window's controls as plain maps, with the texts the window starts with. A name the
-// window does not have fails as it does on the window, so a misspelt control shows up.
-class FakeControls : public NamedControls {
+// The calculations' stand-in for the window, with the messages it was asked to show.
+class FakeControls : public ControlMaps {
 public:
-    FakeControls()
-    {
-        screen.texts[names::Name(names::ComboBoxReddito)] = u"10000"_s;
-        // The amounts the window's boxes start with, in the order of the lists.
-        const char16_t* const credits[] = {u"1000", u"500", u"300", u"200", u"0", u"1000", u"0"};
-        const char16_t* const deductions[] = {u"1000", u"0"};
-        for (std::size_t i = 0; i < std::size(names::TaxCredits); ++i)
-            addPair(names::TaxCredits[i], credits[i]);
-        for (std::size_t i = 0; i < std::size(names::Deductions); ++i)
-            addPair(names::Deductions[i], deductions[i]);
-        for (const char16_t* label : names::CalculationLabels)
-            screen.texts[names::Name(label)] = u"0"_s;
-        for (const char16_t* label : names::LabDa)
-            screen.texts[names::Name(label)] = u"___"_s;
-        for (const char16_t* label : {names::LabelRedditoRimanente1, names::LabelRedditoRimanente2})
-            screen.texts[names::Name(label)] = names::Name(label);
-    }
-
-    QString Text(const QString& name) const override
-    {
-        const auto found = screen.texts.find(name);
-        if (found == screen.texts.end())
-            throw MissingControl(name, "control with a text");
-        return found->second;
-    }
-
-    bool Checked(const QString& name) const override
-    {
-        const auto found = ticks.find(name);
-        if (found == ticks.end())
-            throw MissingControl(name, "check box");
-        return found->second;
-    }
-
-    void SetText(const QString& labelName, const QString& text) override
-    {
-        if (!labels_.contains(labelName))
-            throw MissingControl(labelName, "label");
-        screen.texts[labelName] = text;
-    }
-
-    void ClearMemo() override { screen.memo.clear(); }
-    void AppendMemoLine(const QString& line) override { screen.memo.append(line); }
-    void SetResultColour(Rgb colour) override { screen.resultColour = colour; }
-    void AggiornaGrafico(const CalculationState& state) override
-    {
-        screen.charts.push_back({state.Tasse[1], state.Tasse[2], state.Tasse[3]});
-    }
     void ShowMessagePos(const QString& text, int x, int y) override { messages.push_back({text, x, y}); }
 
-    QString label(QStringView name) const { return screen.texts.at(name.toString()); }
-    void type(QStringView box, const QString& text) { screen.texts.at(box.toString()) = text; }
-    void tick(QStringView checkBox) { ticks.at(checkBox.toString()) = true; }
-    // Ticks a check box and types the amount into the box beside it.
-    void tick(QStringView checkBox, const QString& amount)
-    {
-        tick(checkBox);
-        type(amountBoxes_.at(checkBox.toString()), amount);
-    }
-
-    Screen screen;
-    std::map<QString, bool> ticks;
     std::vector<Message> messages;
-
-private:
-    void addPair(const names::AmountPair& pair, const char16_t* amount)
-    {
-        screen.texts[names::Name(pair.amountBox)] = names::Name(amount);
-        ticks[names::Name(pair.checkBox)] = false;
-        amountBoxes_[names::Name(pair.checkBox)] = names::Name(pair.amountBox);
-    }
-
-    std::set<QString> labels_ = [] {
-        std::set<QString> labels;
-        for (const char16_t* label : names::CalculationLabels)
-            labels.insert(names::Name(label));
-        return labels;
-    }();
-    std::map<QString, QString> amountBoxes_;
 };
 
 } // namespace vareldo::testing

@@ -1,7 +1,9 @@
 #include "tests/support/WindowHarness.h"
+#include "core/ControlNames.h"
 #include "ui/FontSubstitutes.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -11,6 +13,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabBar>
@@ -18,6 +21,8 @@
 #include <QTest>
 
 #include <optional>
+#include <span>
+#include <type_traits>
 
 namespace vareldo::testing {
 namespace {
@@ -176,6 +181,26 @@ TEST_F(Layout_, WindowHasItsTitleSizeBannerAndPages)
         EXPECT_EQ(tabs[i].caption, str(pages.tabText(i)));
     }
     EXPECT_EQ(0, pages.currentIndex());
+}
+
+// The calculations reach the window by the names of one list: each is on the window, of its kind.
+TEST_F(Layout_, EveryControlTheCalculationsNameIsOnTheWindowAndOfItsKind)
+{
+    const auto expectKind = [this](const char16_t* name, auto* kind) {
+        using Kind = std::remove_pointer_t<decltype(kind)>;
+        SCOPED_TRACE(str(names::Name(name)));
+        EXPECT_NO_THROW(NamedChild<Kind>(*window, names::Name(name)));
+    };
+    expectKind(names::ComboBoxReddito, static_cast<QComboBox*>(nullptr));
+    for (const auto& pairs : {std::span<const names::AmountPair>(names::TaxCredits),
+                              std::span<const names::AmountPair>(names::Deductions)}) {
+        for (const names::AmountPair& pair : pairs) {
+            expectKind(pair.checkBox, static_cast<QCheckBox*>(nullptr));
+            expectKind(pair.amountBox, static_cast<QLineEdit*>(nullptr));
+        }
+    }
+    for (const char16_t* label : names::CalculationLabels)
+        expectKind(label, static_cast<QLabel*>(nullptr));
 }
 
 TEST_F(Layout_, WindowBearsTheProgramsIcon)
