@@ -6,9 +6,8 @@ reader would see instead of for a time. Fields are separated by tabs.
     focus                 -> ROLE NAME of the control with the keyboard focus, or "none"
     object ROLE NAME      -> STATES X Y WIDTH HEIGHT of the first showing object with that
                              role and name (screen pixels), or "none"; STATES lists
-                             focused, checked and selected as far as they hold, or "-"
+                             focused and checked as far as they hold, or "-"
     text ROLE NAME        -> the text of the first showing object with that role and name
-    description ROLE NAME -> its description
 
     tests/e2e/probe.py    (DBUS_SESSION_BUS_ADDRESS names the session)
 
@@ -20,8 +19,7 @@ import pyatspi
 from gi.repository import GLib
 
 APPLICATION = "Vareldo"
-STATES = [("focused", pyatspi.STATE_FOCUSED), ("checked", pyatspi.STATE_CHECKED),
-          ("selected", pyatspi.STATE_SELECTED)]
+STATES = [("focused", pyatspi.STATE_FOCUSED), ("checked", pyatspi.STATE_CHECKED)]
 
 
 def application():
@@ -50,6 +48,7 @@ found = {}
 
 
 def find(role, name):
+    pump()
     node = found.get((role, name))
     if node is not None:
         try:
@@ -88,7 +87,8 @@ def innermost_focus(root):
 
 class FocusEvents:
     """The last object that told it took the focus, which a walk of the whole tree, at a
-    few milliseconds an object, need then not find."""
+    few milliseconds an object, need then not find; every such object is remembered as
+    found, for the questions about it that follow."""
 
     def __init__(self):
         self.last = None
@@ -97,12 +97,21 @@ class FocusEvents:
     def heard(self, event):
         if event.detail1 == 1:
             self.last = event.source
+            try:
+                found[(event.source.getRoleName(), event.source.name)] = event.source
+            except Exception:  # gone already: nothing to remember
+                pass
 
     def candidate(self):
-        context = GLib.MainContext.default()
-        while context.pending():
-            context.iteration(False)
+        pump()
         return self.last
+
+
+def pump():
+    """Hands the events that have come in to their listeners."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
 
 
 def focus(events):
@@ -135,12 +144,11 @@ def answer(words, events):
     if verb == "text":
         text = node.queryText()
         return text.getText(0, text.characterCount)
-    if verb == "description":
-        return node.description
     raise ValueError("unknown question " + verb)
 
 
 def main():
+    application()  # its cache off before any event comes in
     events = FocusEvents()
     for line in sys.stdin:
         words = line.rstrip("\n").split("\t")
