@@ -23,6 +23,7 @@
 #include <optional>
 #include <span>
 #include <type_traits>
+#include <vector>
 
 namespace vareldo::testing {
 namespace {
@@ -335,24 +336,22 @@ TEST_F(Layout_, ResizingMovesOnlyBannerAndPages)
 
 TEST_F(Layout_, TabKeyFollowsTheKeyboardOrderOfEveryPage)
 {
-    const struct {
+    struct PageOrder {
         int page;
         QStringList order;
-    } pagesOrder[] = {
-        {0, {"RichEdit1"}},
-        {1,
-         {"EditLimiteScaglione1", "EditAliquotaScaglione1", "EditLimiteScaglione2", "EditAliquotaScaglione2",
-          "EditLimiteScaglione3", "EditAliquotaScaglione3", "ButtonCalcolaTasse", "ChartTasse",
-          "ComboBoxReddito", "ChecklavoroDipendente", "CheckCarichiFamiliari", "CheckSpeseMediche",
-          "CheckVarie", "EditLavoroDipendente", "EditCarichiFamiliari", "EditSpeseMediche",
-          "EditVarie", "EditCreditoImposta", "CheckCreditiImposta", "EditLavoroAutonomo",
-          "ChecklavoroAutonomo", "EditContributiPre", "CheckContributiPre", "CheckAltreDeduzioni",
-          "EditAltreDeduzioni", "CheckAltreDetrazioni", "EditAltreDetrazioni", "Button1",
-          "EditAmount", "EditPercentage", "EditResult", "Button3",
-          "Button6"}},
-        {2, {"Memo1", "Button2"}},
-        {3, {"ListBox1"}},
     };
+    // tests/support/KeyboardOrder.txt, built into the program.
+    const QString table = QString::fromUtf8(
+#include "KeyboardOrder.inc"
+    );
+    std::vector<PageOrder> pagesOrder;
+    for (const QString& line : table.split(u'\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith(u'#'))
+            continue;
+        QStringList words = line.split(u' ', Qt::SkipEmptyParts);
+        pagesOrder.push_back({words.takeFirst().toInt(), words});
+    }
+    ASSERT_EQ(4u, pagesOrder.size()) << "a line for each page";
     auto& pages = find<QTabWidget>("PageControl1");
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
