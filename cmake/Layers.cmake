@@ -19,4 +19,23 @@ function(vareldo_layer target layer)
     file(CREATE_LINK "${PROJECT_SOURCE_DIR}/${visible}" "${dir}/${visible}" SYMBOLIC)
   endforeach()
   target_include_directories(${target} PUBLIC "${dir}")
+
+  # One source that includes every header of the layer, compiled with the layer's view: an
+  # include that points up fails here too when it sits in a header that no source of the
+  # layer includes. The headers of the other system's platform code are left out.
+  file(GLOB headers CONFIGURE_DEPENDS RELATIVE "${PROJECT_SOURCE_DIR}"
+    "${PROJECT_SOURCE_DIR}/${layer}/*.h")
+  if(WIN32)
+    list(FILTER headers EXCLUDE REGEX "_posix\\.h$")
+  else()
+    list(FILTER headers EXCLUDE REGEX "_win\\.h$")
+  endif()
+  set(content "")
+  foreach(header IN LISTS headers)
+    string(APPEND content "#include \"${header}\"\n")
+  endforeach()
+  set(check "${PROJECT_BINARY_DIR}/layers/${layer}-headers.cpp")
+  file(CONFIGURE OUTPUT "${check}" CONTENT "${content}")
+  add_library(${target}_headers OBJECT "${check}")
+  target_link_libraries(${target}_headers PRIVATE ${target} vareldo_warnings)
 endfunction()
