@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <span>
 #include <stdexcept>
 
 namespace vareldo {
@@ -13,27 +14,32 @@ namespace names {
 
 inline constexpr char16_t ComboBoxReddito[] = u"ComboBoxReddito";
 
-// A check box and the amount box beside it.
+// A check box and the amount box beside it, with the amount the window writes into the box when
+// it is created; a box without one keeps the "0" of the layout.
 struct AmountPair {
     const char16_t* checkBox;
     const char16_t* amountBox;
+    const char16_t* startingAmount;
 };
 
 // Summed in this order: the order decides where an overflow stops the sum.
 inline constexpr AmountPair TaxCredits[] = {
-    {u"ChecklavoroDipendente", u"EditLavoroDipendente"},
-    {u"CheckCarichiFamiliari", u"EditCarichiFamiliari"},
-    {u"CheckSpeseMediche", u"EditSpeseMediche"},
-    {u"CheckVarie", u"EditVarie"},
-    {u"ChecklavoroAutonomo", u"EditLavoroAutonomo"},
-    {u"CheckCreditiImposta", u"EditCreditoImposta"},
-    {u"CheckAltreDetrazioni", u"EditAltreDetrazioni"},
+    {u"ChecklavoroDipendente", u"EditLavoroDipendente", u"1000"},
+    {u"CheckCarichiFamiliari", u"EditCarichiFamiliari", u"500"},
+    {u"CheckSpeseMediche", u"EditSpeseMediche", u"300"},
+    {u"CheckVarie", u"EditVarie", u"200"},
+    {u"ChecklavoroAutonomo", u"EditLavoroAutonomo", u"0"},
+    {u"CheckCreditiImposta", u"EditCreditoImposta", u"1000"},
+    {u"CheckAltreDetrazioni", u"EditAltreDetrazioni", nullptr},
 };
 
 inline constexpr AmountPair Deductions[] = {
-    {u"CheckContributiPre", u"EditContributiPre"},
-    {u"CheckAltreDeduzioni", u"EditAltreDeduzioni"},
+    {u"CheckContributiPre", u"EditContributiPre", u"1000"},
+    {u"CheckAltreDeduzioni", u"EditAltreDeduzioni", nullptr},
 };
+
+// Every pair: the credits, then the deductions.
+inline constexpr std::span<const AmountPair> AmountLists[] = {TaxCredits, Deductions};
 
 // The labels the calculations write.
 inline constexpr char16_t LabelRedditoRimanente[] = u"LabelRedditoRimanente";

@@ -36,17 +36,6 @@ namespace {
 const char* const IncomeChoices[] = {"10000", "15000", "20000", "25000", "30000", "40000",
                                      "50000", "75000", "100000", "200000", "1000000", "10000000"};
 
-struct DefaultAmount {
-    const char16_t* box;
-    const char16_t* text;
-};
-
-const DefaultAmount DefaultAmounts[] = {
-    {names::TaxCredits[0].amountBox, u"1000"}, {names::TaxCredits[1].amountBox, u"500"},
-    {names::TaxCredits[2].amountBox, u"300"},  {names::TaxCredits[3].amountBox, u"200"},
-    {names::TaxCredits[4].amountBox, u"0"},    {names::TaxCredits[5].amountBox, u"1000"},
-    {names::Deductions[0].amountBox, u"1000"},
-};
 
 // Single-line labels fit their text; boxed and wrapping ones, the banner and the picture keep theirs.
 bool fitsItsText(const QLabel& label)
@@ -270,8 +259,10 @@ void T_PRINCIPALE::FormCreate(QObject*)
 
     CaricaConfigurazione(context_.exeFolder, state_, context_.showMessage);
 
-    for (const DefaultAmount& amount : DefaultAmounts)
-        NamedChild<QLineEdit>(*this, names::Name(amount.box)).setText(names::Name(amount.text));
+    for (const auto pairs : names::AmountLists)
+        for (const names::AmountPair& pair : pairs)
+            if (pair.startingAmount)
+                NamedChild<QLineEdit>(*this, names::Name(pair.amountBox)).setText(names::Name(pair.startingAmount));
 }
 
 void T_PRINCIPALE::ButtonCalcolaTasseClick(QObject*)

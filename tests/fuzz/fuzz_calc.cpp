@@ -151,9 +151,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     MapControls controls;
     controls.screen.texts[names::Name(names::ComboBoxReddito)] = field(0);
-    using Pairs = std::span<const names::AmountPair>;
-    int pair = 0; // the tick bits and the amount fields follow the order of the two lists
-    for (const Pairs pairs : {Pairs(names::TaxCredits), Pairs(names::Deductions)}) {
+    int pair = 0; // the tick bits and the amount fields follow the order of the lists
+    for (const auto pairs : names::AmountLists) {
         for (const names::AmountPair& one : pairs) {
             controls.screen.texts[names::Name(one.amountBox)] = field(1 + pair);
             controls.ticks[names::Name(one.checkBox)] = (tickBits >> pair) & 1;

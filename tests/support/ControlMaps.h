@@ -11,7 +11,6 @@
 #include <QStringView>
 
 #include <array>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <set>
@@ -38,13 +37,9 @@ public:
     ControlMaps()
     {
         screen.texts[names::Name(names::ComboBoxReddito)] = u"10000"_s;
-        // The amounts the window's boxes start with, in the order of the lists.
-        const char16_t* const credits[] = {u"1000", u"500", u"300", u"200", u"0", u"1000", u"0"};
-        const char16_t* const deductions[] = {u"1000", u"0"};
-        for (std::size_t i = 0; i < std::size(names::TaxCredits); ++i)
-            addPair(names::TaxCredits[i], credits[i]);
-        for (std::size_t i = 0; i < std::size(names::Deductions); ++i)
-            addPair(names::Deductions[i], deductions[i]);
+        for (const auto pairs : names::AmountLists)
+            for (const names::AmountPair& pair : pairs)
+                addPair(pair);
         for (const char16_t* label : names::CalculationLabels)
             screen.texts[names::Name(label)] = u"0"_s;
         for (const char16_t* label : names::LabDa)
@@ -97,9 +92,9 @@ public:
     std::map<QString, bool> ticks;
 
 private:
-    void addPair(const names::AmountPair& pair, const char16_t* amount)
+    void addPair(const names::AmountPair& pair)
     {
-        screen.texts[names::Name(pair.amountBox)] = names::Name(amount);
+        screen.texts[names::Name(pair.amountBox)] = pair.startingAmount ? names::Name(pair.startingAmount) : u"0"_s;
         ticks[names::Name(pair.checkBox)] = false;
         amountBoxes_[names::Name(pair.checkBox)] = names::Name(pair.amountBox);
     }

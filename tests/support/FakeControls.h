@@ -11,7 +11,6 @@
 #include <QStringList>
 
 #include <array>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <ostream>

@@ -21,7 +21,6 @@
 #include <QTest>
 
 #include <optional>
-#include <span>
 #include <type_traits>
 #include <vector>
 
@@ -193,8 +192,7 @@ TEST_F(Layout_, EveryControlTheCalculationsNameIsOnTheWindowAndOfItsKind)
         EXPECT_NO_THROW(NamedChild<Kind>(*window, names::Name(name)));
     };
     expectKind(names::ComboBoxReddito, static_cast<QComboBox*>(nullptr));
-    for (const auto& pairs : {std::span<const names::AmountPair>(names::TaxCredits),
-                              std::span<const names::AmountPair>(names::Deductions)}) {
+    for (const auto pairs : names::AmountLists) {
         for (const names::AmountPair& pair : pairs) {
             expectKind(pair.checkBox, static_cast<QCheckBox*>(nullptr));
             expectKind(pair.amountBox, static_cast<QLineEdit*>(nullptr));
