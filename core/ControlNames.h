@@ -70,7 +70,7 @@ inline QString Name(const char16_t* name)
 class MissingControl : public std::logic_error {
 public:
     MissingControl(QStringView name, const char* kind)
-        : std::logic_error("No " + std::string(kind) + " named " + name.toString().toStdString())
+        : std::logic_error(QStringLiteral("No %1 named %2").arg(QLatin1StringView(kind), name).toStdString())
     {
     }
 };

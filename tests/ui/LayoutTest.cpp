@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <functional>
 #include <optional>
 #include <type_traits>
 #include <vector>
@@ -200,6 +201,36 @@ TEST_F(Layout_, EveryControlTheCalculationsNameIsOnTheWindowAndOfItsKind)
     }
     for (const char16_t* label : names::CalculationLabels)
         expectKind(label, static_cast<QLabel*>(nullptr));
+}
+
+// A name the window lacks, or a control of another kind than asked, is a fault of the program:
+// it fails loudly, naming the control, and changes nothing.
+TEST_F(Layout_, AControlThatIsMissingOrOfAnotherKindThrowsAndNamesIt)
+{
+    const QString caption = find<QCheckBox>("CheckVarie").text();
+    const struct {
+        const char* what;
+        std::function<void()> ask;
+        const char* message;
+    } cases[] = {
+        {"text of a missing control", [this] { window->Text(u"EditNessuno"_s); }, "No control named EditNessuno"},
+        {"tick of a label", [this] { window->Checked(u"LabelRisultatoTasse"_s); },
+         "No check box named LabelRisultatoTasse"},
+        {"text set on a check box", [this] { window->SetText(u"CheckVarie"_s, u"x"_s); },
+         "No label named CheckVarie"},
+        {"a control found by the tests", [this] { find<QLabel>("ComboBoxReddito"); },
+         "No control named ComboBoxReddito"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            c.ask();
+            ADD_FAILURE() << "no failure";
+        } catch (const MissingControl& failure) {
+            EXPECT_STREQ(c.message, failure.what());
+        }
+    }
+    EXPECT_EQ(str(caption), str(find<QCheckBox>("CheckVarie").text())) << "the check box keeps its caption";
 }
 
 TEST_F(Layout_, WindowBearsTheProgramsIcon)
