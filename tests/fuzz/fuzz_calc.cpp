@@ -159,8 +159,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             ++pair;
         }
     }
-    for (const char16_t* label : names::CalculationLabels)
-        controls.screen.texts[names::Name(label)] = QStringLiteral("0");
 
     CalculationState state;
     state.LimitiScaglioni = BuiltInLimits;
